@@ -1,0 +1,211 @@
+// The one window of the program: its form state and every handler. The
+// methods are defined in the folder of the subsystem that owns them:
+//   app/        start-up, shutdown, controls, screen adjustment
+//   catalogue/  the piece data file
+//   box/        square count and box size, box set-up, availability checks
+//   tiles/      selection, placement, transformations, action buttons
+//   guidance/   information label and hover hints
+//   video/      messages, speech, guided-video hooks
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/bounded.h"
+#include "platform/control.h"
+#include "platform/grid.h"
+#include "platform/list_box.h"
+#include "platform/services.h"
+#include "platform/window.h"
+
+// Window positions in twips. Kept 32-bit: on screens wider than about 2500
+// pixels a scaled palette position no longer fits 16 bits.
+using Twips = int32_t;
+
+class Form1 {
+ public:
+  explicit Form1(Services& services);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  Services& sys;
+  FormWindow window;
+
+  // ---- Controls (creation order is the collection order) ----
+  Control& ComBlock() { return *comBlock_; }
+  Control& ComBT(int i);
+  Control& ComTile(int i);
+  ListBoxControl& ListBoxSize() { return *listBoxSize_; }
+  TimerControl& Timer1() { return *timer1_; }
+  OptionControl& OptSq(int i);
+  Control& ComKey(int i);
+  GridControl& FlexBox() { return *flexBox_; }
+  Control& LabTNo() { return *labels_[0]; }
+  Control& LabT() { return *labels_[1]; }
+  Control& LabBLine() { return *labels_[2]; }
+  Control& LabBL() { return *labels_[3]; }
+  Control& LabTCols() { return *labels_[4]; }
+  Control& LabTC() { return *labels_[5]; }
+  Control& LabTLines() { return *labels_[6]; }
+  Control& LabTL() { return *labels_[7]; }
+  Control& LabBCol() { return *labels_[8]; }
+  Control& LabBC() { return *labels_[9]; }
+  Control& LabBSq() { return *labels_[10]; }
+  Control& LabBS() { return *labels_[11]; }
+  Control& LabTip() { return *labels_[12]; }
+
+  // ---- Application shell (app/) ----
+  void Form_Load();
+  void CheckSize();
+  void ScreenAdj();
+  void Form_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void Form_Unload();
+
+  // ---- Piece catalogue (catalogue/) ----
+  void ReadControl();
+
+  // ---- Puzzle box (box/) ----
+  void ComClear_Click();
+  void ClearPuzzle();
+  void SetNotAvail();
+  void SetBoxAvail();
+  void ClearInfo();
+  void OptSq_Click(int16_t Index);
+  void ListBoxSize_Click();
+  void ExtractDels();
+  void ComTileCheck();
+  void CheckAvailable();
+  void CalcNx(int16_t N);
+
+  // ---- Tile handling (tiles/) ----
+  void ComTile_Click(int16_t Index);
+  void ShowComTile();
+  void ComBT_Click(int16_t Index);
+  void FlexBox_Click();
+  void ResetOld();
+  void ComRotate_Click(int16_t Dir);
+  void ComFlip_Click(int16_t Dir);
+  void ShiftDig();
+  void ComMoveUp_Click();
+  void ComMoveDown_Click();
+  void ComMoveRight_Click();
+  void ComMoveLeft_Click();
+  void ComMoveMouse();
+  void ComKey_Click(int16_t Index);
+  void ComReset_Click();
+
+  // ---- Guidance (guidance/) ----
+  void ComKey_MouseMove(int16_t Index, int16_t button, int16_t shift, float x, float y);
+  void ComBT_MouseMove(int16_t Index, int16_t button, int16_t shift, float x, float y);
+  void FlexBox_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void ComTile_MouseMove(int16_t Index, int16_t button, int16_t shift, float x, float y);
+  void OptSq_MouseMove(int16_t Index, int16_t button, int16_t shift, float x, float y);
+  void ListBoxSize_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void LabTip_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void LabTip_Click();
+
+  // ---- Guided video: messages, speech and the player's hooks (video/) ----
+  void GetObjMsg();
+  void ComSpeak_Click();
+  // Message n into MsgText; a missing message file is reported once and gives "".
+  void LoadMessage(int32_t messageNo);
+  void Announce(int32_t messageNo);  // LoadMessage, then ComSpeak_Click
+  void NVidCheck();
+
+  // ======== Form state ========
+  // Screen factors and measures (start-up, read-only afterwards)
+  int32_t DesignHeight = 0, DesignWidth = 0;
+  float ScaleY = 0, ScaleX = 0, ScaleMin = 0;
+  float TwipsPerPixel = 0, BlankTwips = 0, BlankPixels = 0;
+  Twips BTLeft = 0, BTTop = 0;
+  int16_t BtnH5 = 0, BtnW5 = 0, BtnH6 = 0, BtnW6 = 0;
+
+  // Paths of the data files beside the executable
+  std::string AppDir, PentiposPath, ObjectsPath;
+
+  // Piece catalogue (ReadControl)
+  Bounded<int16_t, 1, 16> SizeLines, SizeCols, SizeCellH, SizeCellW;
+  Bounded<Twips, 1, 16> SizeLeft, SizeTop;
+  Bounded<std::string, 18> Dels88;
+  Bounded<std::string, 12> Dels810;
+  Bounded<int32_t, 34> TileColor;
+  Bounded<Twips, 1, 209> PalLeft, PalTop;
+  Bounded<int16_t, 46> TileKind;
+  Bounded<int16_t, 1, 34, 5> ShapeOrig;
+  Bounded<int16_t, 1, 34> LinesOrig, ColsOrig;
+  Bounded<int16_t, 8, 7> KindOrient;
+  std::string CText, ErrText;
+  int32_t ColorWork = 0;
+  int16_t LineLen = 0, KindIx = 0;
+
+  // Square count and selected box
+  int16_t SqVariant = 0, TileSquares = 0, LastTile = 0, LastBtn = 0, SizeIndex = 0;
+  std::string SqText, BoxSize, BoxCode;
+  int16_t BoxLines = 0, BoxColumns = 0, BoxSquares = 0, AvailSquares = 0;
+  Twips BoxLeft = 0, BoxTop = 0;
+  int16_t CellHeight = 0, CellWidth = 0, GridRowHeight = 0, GridColWidth = 0;
+  int16_t SizeClickSeen = 0;
+
+  // Patterns of unavailable squares and their pools
+  std::string Pool88, Pool810, DelList;
+  int16_t Pool88Count = 0, Pool810Count = 0, DelCount = 0, BlockLine = 0, BlockCol = 0;
+
+  // Tiles: shapes, places and the selected tile
+  Bounded<int16_t, 34, 5> Shape;
+  Bounded<int16_t, 34> LinesOf, ColsOf, TileAnchor, TileFirstBtn;
+  Bounded<int16_t, 5> CurShape, CurBoxSq, CurBtn;
+  int16_t CurTile = 0, TileNo = 0, FirstBtn = 0, TileLines = 0, TileCols = 0;
+  int16_t AnchorSq = 0, AnchorRow = 0, AnchorCol = 0;
+  bool TileSelected = false, TileFits = false;
+
+  // Occupancy of the box
+  Bounded<int16_t, 224> BtnBoxSq, SqCount;
+  int16_t Overlaps = 0, PlacedSquares = 0;
+
+  // Transformations and moves
+  int16_t NewLine = 0, NewCol = 0, ShiftLine = 0, ShiftCol = 0, MoveTarget = 0, LastKey = 0;
+  bool MoveOK = false;
+
+  // Hover scratch
+  int16_t HoverSq = 0;
+
+  // Shared scratch
+  int16_t Ix = 0, Jx = 0, Kx = 0, TileBtn = 0, SqBox = 0, SqLine = 0;
+  std::string WorkStr1, WorkStr2, MsgSuffix, CtlName;
+
+  // Messages and speech
+  std::string MsgText, ObjRecord;
+  int32_t ObjRecNo = 0;
+
+  // Guided video and solve loop (their player comes later; the handlers
+  // already keep their side of the contract)
+  std::string ClickFlag, VideoPath, ScriptLine, SpeakFlag, ObjSign, ObjBlankFlag, ActionLetter, ObjCode;
+  int16_t VideoInterval = 0, VideoState = 0, TimerState = 0, MsgAnswer = 0, ScriptMsgNo = 0;
+  int16_t CtlIndex = 0, ObjTabNo = 0, ActionIndex = 0, StepCount = 0, StepTotal = 0;
+  int16_t SolveAnchor = 0, SolveStart = 0, PieceKind = 0, OrientKey1 = 0, OrientKey2 = 0, SolveTile = 0;
+  int32_t StepX = 0, StepY = 0;
+  float PointerX = 0, PointerY = 0, TargetX = 0, TargetY = 0, PointerWork = 0;
+  int16_t StepLength = 0;
+  Bounded<int16_t, 40> CtlByTab;
+
+ private:
+  void CreateControls();
+  // Runs an event handler; an unexpected error is shown and the program goes on.
+  void Guarded(const std::function<void()>& handler);
+  void ReadLine();
+  enum class Turn { Right, Left, LeftToRight, TopToBottom };
+  void Transform(Turn turn);  // rotations and mirrorings share their steps
+  void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
+  bool messageFileReported_ = false;
+
+  Control* comBlock_ = nullptr;
+  Control* comBT_[6] = {};
+  Control* comTile_[210] = {};
+  ListBoxControl* listBoxSize_ = nullptr;
+  TimerControl* timer1_ = nullptr;
+  OptionControl* optSq_[2] = {};
+  Control* comKey_[12] = {};
+  GridControl* flexBox_ = nullptr;
+  Control* labels_[13] = {};
+};

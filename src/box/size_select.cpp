@@ -1,0 +1,92 @@
+// Choosing the square count and the box size, and drawing the patterns of
+// unavailable squares without repetition.
+#include <algorithm>
+
+#include "app/form1.h"
+
+namespace {
+
+const char* const kPool88Full = "00010203040506070809101112131415161718";
+const char* const kPool810Full = "000102030405060708091011";
+
+}  // namespace
+
+void Form1::OptSq_Click(int16_t Index) {
+  SqVariant = Index;
+  OptSq(SqVariant).setValue(true);
+  TileSquares = toInt16(SqVariant + 5);
+  SqText = formatRight(TileSquares, 1);
+  VideoPath = AppDir + "VIDINFO" + SqText + ".TXT";
+  ListBoxSize().clear();
+  for (Ix = 0; Ix <= 16; ++Ix) {
+    WorkStr2 = formatRight(SizeLines(SqVariant, Ix), 1) + " by " + formatRight(SizeCols(SqVariant, Ix), 2);
+    WorkStr1 = WorkStr2.substr(0, 1);
+    if (WorkStr1 != "0") ListBoxSize().addItem(WorkStr2);
+  }
+  if (SqVariant == 0) {
+    LastTile = 11;
+    LastBtn = 59;
+  } else {
+    LastTile = 34;
+    LastBtn = 209;
+  }
+  // A square count without any box size (a damaged piece file) has nothing to select.
+  if (ListBoxSize().listCount() > 0) ListBoxSize().setListIndex(0);
+  ClickFlag = "Y";
+  NVidCheck();
+}
+
+void Form1::ListBoxSize_Click() {
+  if (SizeClickSeen == 0) {
+    SizeClickSeen = 1;
+  } else {
+    SizeIndex = toInt16(ListBoxSize().listIndex());
+    BoxColumns = SizeCols(SqVariant, SizeIndex);
+    BoxLines = SizeLines(SqVariant, SizeIndex);
+    BoxSize = ListBoxSize().list(SizeIndex);
+    if (BoxSize == "8 by  8") {
+      BoxCode = "88";
+      if (Pool88Count == 0) {
+        Pool88 = kPool88Full;
+        Pool88Count = 19;
+      }
+      DelCount = Pool88Count;
+      DelList = Pool88;
+      ExtractDels();
+      Pool88 = DelList;
+      Pool88Count = DelCount;
+    } else if (BoxSize == "8 by 10") {
+      BoxCode = "8T";
+      if (Pool810Count == 0) {
+        Pool810 = kPool810Full;
+        Pool810Count = 12;
+      }
+      DelCount = Pool810Count;
+      DelList = Pool810;
+      ExtractDels();
+      Pool810 = DelList;
+      Pool810Count = DelCount;
+    } else {
+      BoxCode = formatZero(BoxLines, 2) + formatZero(BoxColumns, 2);
+    }
+    BoxTop = SizeTop(SqVariant, SizeIndex);
+    CellWidth = SizeCellW(SqVariant, SizeIndex);
+    CellHeight = SizeCellH(SqVariant, SizeIndex);
+    BoxLeft = SizeLeft(SqVariant, SizeIndex);
+    FlexBox().setLeft(BoxLeft);
+    FlexBox().setTop(BoxTop);
+    FlexBox().setRows(BoxLines + 1);
+    FlexBox().setCols(BoxColumns + 1);
+    ComClear_Click();
+  }
+  ClickFlag = "Y";
+  NVidCheck();
+}
+
+void Form1::ExtractDels() {
+  const int k = std::min(static_cast<int>(sys.rnd() * DelCount), DelCount - 1);
+  const int at = 2 * k;  // 0-based start of the drawn code
+  BoxCode += DelList.substr(at, 2);
+  DelList = DelList.substr(0, at) + DelList.substr(at + 2);
+  DelCount = toInt16(DelCount - 1);
+}

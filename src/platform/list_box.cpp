@@ -1,0 +1,29 @@
+#include "platform/list_box.h"
+
+#include "platform/numbers.h"
+
+ListBoxControl::ListBoxControl(std::string name, std::string tag)
+    : Control(ControlKind::ListBox, std::move(name), -1, std::move(tag)) {}
+
+void ListBoxControl::clear() {
+  items_.clear();
+  listIndex_ = -1;
+  notify();
+}
+
+void ListBoxControl::addItem(const std::string& item) {
+  items_.push_back(item);
+  notify();
+}
+
+const std::string& ListBoxControl::list(int i) const {
+  if (i < 0 || i >= listCount()) throw ProgramError("Invalid list index " + std::to_string(i));
+  return items_[i];
+}
+
+void ListBoxControl::setListIndex(int i) {
+  if (i < -1 || i >= listCount()) throw ProgramError("Invalid list index " + std::to_string(i));
+  listIndex_ = i;
+  notify();
+  if (i >= 0) click();
+}

@@ -1,0 +1,24 @@
+// A list box: items, and a ListIndex whose setting by the program raises the
+// list's Click before the setter returns.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+class ListBoxControl : public Control {
+ public:
+  ListBoxControl(std::string name, std::string tag);
+  void clear();
+  void addItem(const std::string& item);
+  int listCount() const { return static_cast<int>(items_.size()); }
+  const std::string& list(int i) const;
+  int listIndex() const { return listIndex_; }
+  // -1 deselects silently; a valid index selects and raises Click.
+  void setListIndex(int i);
+
+ private:
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};

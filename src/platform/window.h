@@ -1,0 +1,55 @@
+// The window itself and its control collection in creation order.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+class WindowObserver {
+ public:
+  virtual ~WindowObserver() = default;
+  virtual void windowChanged() = 0;
+};
+
+class FormWindow {
+ public:
+  std::string caption;
+  int32_t backColor = 0;
+  std::string tag;
+  ControlFont font;
+
+  float left() const { return left_; }
+  float top() const { return top_; }
+  float width() const { return width_; }
+  float height() const { return height_; }
+  void setLeft(float v);
+  void setTop(float v);
+  void setWidth(float v);
+  void setHeight(float v);
+  int windowState() const { return windowState_; }  // 0 normal, 2 maximised
+  void setWindowState(int state);
+  int scaleMode = 1;  // 1 twips, 3 pixels
+
+  // The control collection: position k is the k-th control created.
+  template <typename T>
+  T& add(std::unique_ptr<T> control) {
+    T& ref = *control;
+    controls_.push_back(std::move(control));
+    return ref;
+  }
+  int count() const { return static_cast<int>(controls_.size()); }
+  Control& control(int position) const;
+
+  void setObserver(WindowObserver* observer) { observer_ = observer; }
+
+ private:
+  void notify();
+
+  float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  int windowState_ = 0;
+  std::vector<std::unique_ptr<Control>> controls_;
+  WindowObserver* observer_ = nullptr;
+};
