@@ -169,22 +169,20 @@ void Form1::CreateControls() {
   for (int k = 0; k < window.count(); ++k) window.control(k).setTabIndex(k);
 }
 
-Control& Form1::ComBT(int i) {
-  if (i < 0 || i > 5) throw ProgramError("Control array element " + std::to_string(i) + " doesn't exist");
-  return *comBT_[i];
+namespace {
+
+// A control array's element; an index the array does not have is an error.
+template <typename T, size_t N>
+T& element(T* const (&array)[N], int i) {
+  if (i < 0 || i >= static_cast<int>(N)) {
+    throw ProgramError("Control array element " + std::to_string(i) + " doesn't exist");
+  }
+  return *array[i];
 }
 
-Control& Form1::ComTile(int i) {
-  if (i < 0 || i > 209) throw ProgramError("Control array element " + std::to_string(i) + " doesn't exist");
-  return *comTile_[i];
-}
+}  // namespace
 
-OptionControl& Form1::OptSq(int i) {
-  if (i < 0 || i > 1) throw ProgramError("Control array element " + std::to_string(i) + " doesn't exist");
-  return *optSq_[i];
-}
-
-Control& Form1::ComKey(int i) {
-  if (i < 0 || i > 11) throw ProgramError("Control array element " + std::to_string(i) + " doesn't exist");
-  return *comKey_[i];
-}
+Control& Form1::ComBT(int i) { return element(comBT_, i); }
+Control& Form1::ComTile(int i) { return element(comTile_, i); }
+OptionControl& Form1::OptSq(int i) { return element(optSq_, i); }
+Control& Form1::ComKey(int i) { return element(comKey_, i); }

@@ -197,6 +197,7 @@ class Form1 {
   enum class Turn { Right, Left, LeftToRight, TopToBottom };
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
+  void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);
   bool messageFileReported_ = false;
 
   Control* comBlock_ = nullptr;

@@ -30,8 +30,14 @@ void Form1::OptSq_Click(int16_t Index) {
     LastTile = 34;
     LastBtn = 209;
   }
-  // A square count without any box size (a damaged piece file) has nothing to select.
-  if (ListBoxSize().listCount() > 0) ListBoxSize().setListIndex(0);
+  if (ListBoxSize().listCount() > 0) {
+    ListBoxSize().setListIndex(0);
+  } else {
+    // A square count without any box size (a damaged piece file) has nothing
+    // to select; the list's first event is then no longer to come, so the
+    // next selection must set its box up.
+    SizeClickSeen = 1;
+  }
   ClickFlag = "Y";
   NVidCheck();
 }
@@ -45,27 +51,9 @@ void Form1::ListBoxSize_Click() {
     BoxLines = SizeLines(SqVariant, SizeIndex);
     BoxSize = ListBoxSize().list(SizeIndex);
     if (BoxSize == "8 by  8") {
-      BoxCode = "88";
-      if (Pool88Count == 0) {
-        Pool88 = kPool88Full;
-        Pool88Count = 19;
-      }
-      DelCount = Pool88Count;
-      DelList = Pool88;
-      ExtractDels();
-      Pool88 = DelList;
-      Pool88Count = DelCount;
+      DrawPattern("88", Pool88, Pool88Count, kPool88Full);
     } else if (BoxSize == "8 by 10") {
-      BoxCode = "8T";
-      if (Pool810Count == 0) {
-        Pool810 = kPool810Full;
-        Pool810Count = 12;
-      }
-      DelCount = Pool810Count;
-      DelList = Pool810;
-      ExtractDels();
-      Pool810 = DelList;
-      Pool810Count = DelCount;
+      DrawPattern("8T", Pool810, Pool810Count, kPool810Full);
     } else {
       BoxCode = formatZero(BoxLines, 2) + formatZero(BoxColumns, 2);
     }
@@ -81,6 +69,21 @@ void Form1::ListBoxSize_Click() {
   }
   ClickFlag = "Y";
   NVidCheck();
+}
+
+// Draws the next pattern code from a pool into BoxCode, refilling the pool
+// with every code once it is empty.
+void Form1::DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full) {
+  BoxCode = prefix;
+  if (poolCount == 0) {
+    pool = full;
+    poolCount = toInt16(static_cast<long long>(full.size() / 2));
+  }
+  DelCount = poolCount;
+  DelList = pool;
+  ExtractDels();
+  pool = DelList;
+  poolCount = DelCount;
 }
 
 void Form1::ExtractDels() {
