@@ -14,57 +14,60 @@ constexpr BuiltInSize kBuiltInSizes[6] = {
 }  // namespace
 
 void Form1::Form_Load() {
-  AppDir = sys.executableDir() + "/";
-  PentiposPath = AppDir + "PENTIPOS.TXT";
-  ObjectsPath = AppDir + "OBJECTS.TXT";
+  // Start-up is an event like any other: an unexpected error is shown, not fatal.
+  Guarded([&] {
+    AppDir = sys.executableDir() + "/";
+    PentiposPath = AppDir + "PENTIPOS.TXT";
+    ObjectsPath = AppDir + "OBJECTS.TXT";
 
-  for (int slot = 0; slot < 6; ++slot) {
-    SizeLines(0, slot) = kBuiltInSizes[slot].lines5;
-    SizeCols(0, slot) = kBuiltInSizes[slot].cols5;
-    SizeLines(1, slot) = kBuiltInSizes[slot].lines6;
-    SizeCols(1, slot) = kBuiltInSizes[slot].cols6;
-  }
-  VideoInterval = 500;
+    for (int slot = 0; slot < 6; ++slot) {
+      SizeLines(0, slot) = kBuiltInSizes[slot].lines5;
+      SizeCols(0, slot) = kBuiltInSizes[slot].cols5;
+      SizeLines(1, slot) = kBuiltInSizes[slot].lines6;
+      SizeCols(1, slot) = kBuiltInSizes[slot].cols6;
+    }
+    VideoInterval = 500;
 
-  CheckSize();
+    CheckSize();
 
-  window.scaleMode = 3;
-  LabTNo().setCaption(" ");
-  BlankPixels = sys.textWidth(LabTNo().caption(), window.font, window.scaleMode);
-  window.scaleMode = 1;
-  BlankTwips = sys.textWidth(LabTNo().caption(), window.font, window.scaleMode);
-  TwipsPerPixel = BlankPixels > 0 ? BlankTwips / BlankPixels : 15.0f;
-  window.setWindowState(0);
+    window.scaleMode = 3;
+    LabTNo().setCaption(" ");
+    BlankPixels = sys.textWidth(LabTNo().caption(), window.font, window.scaleMode);
+    window.scaleMode = 1;
+    BlankTwips = sys.textWidth(LabTNo().caption(), window.font, window.scaleMode);
+    TwipsPerPixel = BlankPixels > 0 ? BlankTwips / BlankPixels : 15.0f;
+    window.setWindowState(0);
 
-  ScreenAdj();
+    ScreenAdj();
 
-  BTLeft = roundInt32(static_cast<double>(ScaleX) * 2880);
-  BTTop = roundInt32(static_cast<double>(ScaleY) * 120);
-  BtnH5 = roundInt16(static_cast<double>(ScaleY) * 600);
-  BtnW5 = roundInt16(static_cast<double>(ScaleX) * 600);
-  BtnH6 = roundInt16(static_cast<double>(ScaleY) * 480);
-  BtnW6 = roundInt16(static_cast<double>(ScaleX) * 480);
+    BTLeft = roundInt32(static_cast<double>(ScaleX) * 2880);
+    BTTop = roundInt32(static_cast<double>(ScaleY) * 120);
+    BtnH5 = roundInt16(static_cast<double>(ScaleY) * 600);
+    BtnW5 = roundInt16(static_cast<double>(ScaleX) * 600);
+    BtnH6 = roundInt16(static_cast<double>(ScaleY) * 480);
+    BtnW6 = roundInt16(static_cast<double>(ScaleX) * 480);
 
-  window.setLeft(0);
-  window.setTop(0);
-  window.setWidth(sys.screenWidthTwips());
-  window.setHeight(sys.screenHeightTwips());
-  window.setWindowState(2);
+    window.setLeft(0);
+    window.setTop(0);
+    window.setWidth(sys.screenWidthTwips());
+    window.setHeight(sys.screenHeightTwips());
+    window.setWindowState(2);
 
-  ReadControl();
-  sys.randomize();
+    ReadControl();
+    sys.randomize();
 
-  for (Ix = 0; Ix <= 209; ++Ix) {
-    PalLeft(1, Ix) = roundInt32(ComTile(Ix).left());
-    PalTop(1, Ix) = roundInt32(ComTile(Ix).top());
-  }
+    for (Ix = 0; Ix <= 209; ++Ix) {
+      PalLeft(1, Ix) = roundInt32(ComTile(Ix).left());
+      PalTop(1, Ix) = roundInt32(ComTile(Ix).top());
+    }
 
-  sys.showWindow();
-  if (TileFits) {
-    OptSq_Click(0);
-  } else {
-    Form_Unload();
-  }
+    sys.showWindow();
+    if (TileFits) {
+      OptSq_Click(0);
+    } else {
+      Form_Unload();
+    }
+  });
 }
 
 void Form1::CheckSize() {
