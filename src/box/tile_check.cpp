@@ -50,9 +50,21 @@ void Form1::ComTileCheck() {
   WorkStr1 = formatRight(Jx, 2);
   if (Kx > BoxLines) TileFits = false;
 
+  // The grid's extra column is no square of the box: an anchor there would
+  // wrap round to column 0 of the next line. Refused, naming the clicked cell.
+  if (AnchorCol >= BoxColumns) {
+    TileFits = false;
+    WorkStr1 = formatRight(AnchorRow, 2);
+    WorkStr2 = formatRight(AnchorCol, 3);
+  }
+
   if (!TileFits) {
     LoadMessage(33);
     MsgText += WorkStr1 + " Column" + WorkStr2;
+    // Clicks handled while the refusal is spoken must find the selected tile
+    // at the anchor where it stands, not at the refused one.
+    if (TileSelected) AnchorSq = TileAnchor(CurTile);
     ComSpeak_Click();
+    TileFits = false;  // the verdict stands, whatever those clicks checked
   }
 }

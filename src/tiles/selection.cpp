@@ -3,7 +3,11 @@
 
 void Form1::ComTile_Click(int16_t Index) {
   if (Index < 0 || Index > LastBtn) return;  // not a button of the tiles in play
-  if (TileSelected && CurBoxSq(0) == -1) ComReset_Click();
+  if (TileSelected && CurBoxSq(0) == -1) {
+    ComReset_Click();
+    // A click handled while the reset spoke may have changed the tile set.
+    if (Index > LastBtn) return;
+  }
 
   TileNo = toInt16(idiv(Index, TileSquares));
   FirstBtn = toInt16(TileSquares * TileNo);
