@@ -1,0 +1,91 @@
+#include "qt/desktop_services.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QScreen>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+#include "qt/units.h"
+
+namespace qtview {
+
+namespace {
+
+const char* const kTitle = "KARVELON";
+
+QSize screenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size() : QSize(0, 0);
+}
+
+}  // namespace
+
+DesktopServices::DesktopServices() {
+  const char* mute = std::getenv("KARVELON_MUTE");
+  mute_ = mute && std::string(mute) == "1";
+}
+
+std::string DesktopServices::executableDir() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+float DesktopServices::screenWidthTwips() {
+  return static_cast<float>(screenSize().width() * screenTwipsPerPixel());
+}
+
+float DesktopServices::screenHeightTwips() {
+  return static_cast<float>(screenSize().height() * screenTwipsPerPixel());
+}
+
+float DesktopServices::textWidth(const std::string& text, const ControlFont& font, int scaleMode) {
+  const int pixels = QFontMetrics(fontOf(font)).horizontalAdvance(textOf(text));
+  return scaleMode == 3 ? static_cast<float>(pixels) : static_cast<float>(pixels * screenTwipsPerPixel());
+}
+
+QWidget* DesktopServices::dialogParent() const { return window_ && window_->isVisible() ? window_.data() : nullptr; }
+
+void DesktopServices::messageBox(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, textOf(text), QMessageBox::Ok, dialogParent());
+  box.exec();
+}
+
+int DesktopServices::askYesNo(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, textOf(text), QMessageBox::Yes | QMessageBox::No, dialogParent());
+  return box.exec() == QMessageBox::Yes ? 6 : 7;
+}
+
+void DesktopServices::speak(const std::string& text) {
+  std::cout << text << std::endl;
+  if (!mute_) voice_.say(text);
+}
+
+void DesktopServices::doEvents() { QCoreApplication::processEvents(); }
+
+void DesktopServices::randomize() {
+  random_.seed(static_cast<std::mt19937::result_type>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                                      std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+// 24 random bits scaled by 2^-24: every value a float holds exactly, never 1.
+float DesktopServices::rnd() { return static_cast<float>(random_() >> 8) / 16777216.0f; }
+
+void DesktopServices::showWindow() {
+  if (window_) window_->show();
+}
+
+// Before the event loop runs the caller sees unloaded() and does not enter
+// it; inside it, quitting ends the loop.
+void DesktopServices::unloadWindow() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  if (window_) window_->close();
+  QCoreApplication::quit();
+}
+
+void DesktopServices::setCursorPos(int clientX, int clientY) {
+  if (window_) QCursor::setPos(window_->mapToGlobal(QPoint(clientX, clientY)));
+}
+
+}  // namespace qtview
