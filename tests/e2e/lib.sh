@@ -1,0 +1,126 @@
+# Shared steps of the end-to-end scripts: a virtual X server, the running
+# program, screenshots read pixel by pixel, and positions computed from the
+# design twips and the piece file the way start-up scales them.
+# Source it after setting W and H (the screen size in pixels).
+
+# Re-runs the calling script inside a virtual X server, with a hard time limit
+# so that CI never hangs. Call as: e2e_enter_display "$0" "$@"
+e2e_enter_display() {
+  [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
+  export KARVELON_E2E_INSIDE=1
+  exec timeout --kill-after=5 90 xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
+}
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+work=$(mktemp -d)
+pid=
+e2e_cleanup() {
+  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap e2e_cleanup EXIT
+
+# Starts the program (path in $1) and waits for its window: sets pid and wid.
+# Standard output (the spoken sentences) goes to $work/transcript.txt.
+start_program() {
+  local exe=$1
+  pentipos="$(dirname "$exe")/PENTIPOS.TXT"
+  objects="$(dirname "$exe")/OBJECTS.TXT"
+  [[ -r "$pentipos" ]] || { echo "FAIL: no PENTIPOS.TXT beside $exe" >&2; exit 1; }
+  mapfile -t pentipos_lines < <(tr -d '\r' <"$pentipos")
+
+  "$exe" >"$work/transcript.txt" 2>"$work/stderr.txt" &
+  pid=$!
+  wid=
+  local _
+  for _ in $(seq 1 150); do
+    wid=$(xdotool search --onlyvisible --name '^KARVELON$' 2>/dev/null | head -n 1 || true)
+    [[ -n "$wid" ]] && return 0
+    if ! kill -0 "$pid" 2>/dev/null; then
+      cat "$work/stderr.txt" >&2
+      echo "FAIL: the program ended" >&2
+      exit 1
+    fi
+    sleep 0.1
+  done
+  echo "FAIL: no window titled KARVELON within 15 s" >&2
+  exit 1
+}
+
+# Design twips to screen pixels: start-up stretches the designed client area
+# of 18960 x 11415 twips over the screen; a pixel is 15 twips at 96 DPI.
+px_x() { awk -v t="$1" -v w="$W" 'BEGIN { printf "%d", t * (w * 15 / 18960) / 15 + 0.5 }'; }
+px_y() { awk -v t="$1" -v h="$H" 'BEGIN { printf "%d", t * (h * 15 / 11415) / 15 + 0.5 }'; }
+
+# Takes a screenshot into $1 and keeps its raw pixels for pixel().
+screenshot() {
+  import -window root "$1"
+  convert "$1" -depth 8 "rgb:$work/shot.rgb"
+}
+
+pixel() {  # x y -> "r g b" of the last screenshot
+  od -An -tu1 -j $((($2 * W + $1) * 3)) -N3 "$work/shot.rgb" | awk '{ print $1, $2, $3 }'
+}
+
+expect_pixel() {  # what x y "r g b"
+  local got
+  got=$(pixel "$2" "$3")
+  [[ "$got" == "$4" ]] || fail "$1 at ($2,$3): expected $4, got $got"
+}
+
+# The colour of a 0x00BBGGRR number as "r g b".
+rgb_of() { echo "$(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255))"; }
+
+# A numeric fixed field of a piece-file line: line, first column, width.
+field() {
+  local s="${1:$2-1:$3}"
+  s="${s// /}"
+  echo "$((10#${s:-0}))"
+}
+
+# The piece-file line starting with $1 (the last one, as later lines win).
+pentipos_line() {
+  local line found=
+  for line in "${pentipos_lines[@]}"; do [[ "$line" == "$1"* ]] && found=$line; done
+  echo "$found"
+}
+
+# Tile t's colour as "r g b".
+tile_rgb() { rgb_of "$(field "$(pentipos_line "I $(printf '%02d' "$1")")" 5 8)"; }
+
+# Message n of OBJECTS.TXT as the program speaks it.
+message_text() {
+  sed -n "$(($1 + 1))p" "$objects" | tr -d '\r' | cut -c18-61 | sed -e 's/^ *//' -e 's/ *$//'
+}
+
+# The first 5-square box (list slot 0): sets box_rows box_cols box_left
+# box_top box_cell (design twips).
+read_first_box() {
+  local b
+  b=$(pentipos_line "B000")
+  [[ -n "$b" ]] || { echo "FAIL: no B line for the first 5-square box" >&2; exit 1; }
+  box_rows=$(field "$b" 5 2) box_cols=$(field "$b" 8 2)
+  box_left=$(field "$b" 11 4) box_top=$(field "$b" 16 4) box_cell=$(field "$b" 21 3)
+}
+
+# Screen pixel of a point inside box cell (row, col): $3 pixels in from its corner.
+cell_x() { echo $(($(px_x $((box_left + $1 * box_cell))) + $2)); }
+cell_y() { echo $(($(px_y $((box_top + $1 * box_cell))) + $2)); }
+
+# Waits up to $2 seconds for the transcript to hold $1 lines.
+wait_transcript_lines() {
+  local _
+  for _ in $(seq 1 $(($2 * 10))); do
+    (($(wc -l <"$work/transcript.txt") >= $1)) && return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -1,0 +1,87 @@
+// Headless harness: a Form1 on the window model with recording fakes.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+
+class FakeServices : public Services {
+ public:
+  std::string dir = KARVELON_DATA_DIR;
+  int screenWidthPixels = 1920;
+  int screenHeightPixels = 1080;
+  static constexpr float kTwipsPerPixel = 15;
+
+  std::vector<std::string> messages;  // message boxes, in order
+  std::vector<std::string> spoken;    // sentences, in order
+  std::vector<int> yesNoAnswers;      // answers handed out in order; 7 when none is left
+  int shown = 0;
+  bool unloaded = false;
+  std::function<void()> onDoEvents;   // a test may run "pending events" here
+  std::mt19937 random{12345};
+
+  std::string executableDir() override { return dir; }
+  float screenWidthTwips() override { return screenWidthPixels * kTwipsPerPixel; }
+  float screenHeightTwips() override { return screenHeightPixels * kTwipsPerPixel; }
+  float textWidth(const std::string& text, const ControlFont&, int scaleMode) override {
+    const float pixels = 5.0f * static_cast<float>(text.size());
+    return scaleMode == 3 ? pixels : pixels * kTwipsPerPixel;
+  }
+  void messageBox(const std::string& text) override { messages.push_back(text); }
+  int askYesNo(const std::string& text) override {
+    messages.push_back(text);
+    if (yesNoAnswers.empty()) return 7;
+    const int answer = yesNoAnswers.front();
+    yesNoAnswers.erase(yesNoAnswers.begin());
+    return answer;
+  }
+  void speak(const std::string& text) override { spoken.push_back(text); }
+  void doEvents() override {
+    if (onDoEvents) onDoEvents();
+  }
+  void randomize() override {}
+  float rnd() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(random); }
+  void showWindow() override { ++shown; }
+  void unloadWindow() override { unloaded = true; }
+  void setCursorPos(int, int) override {}
+};
+
+// A temporary folder for data files written by a test; removed afterwards.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  const std::string& path() const { return path_; }
+  // Writes a file exactly as given.
+  void write(const std::string& name, const std::string& content) const;
+  void copyShipped(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// A started game: fake services plus a Form1 that has run Form_Load.
+struct Game {
+  FakeServices sys;
+  std::unique_ptr<Form1> form;
+
+  explicit Game(int widthPixels = 1920, int heightPixels = 1080, const std::string& dir = KARVELON_DATA_DIR);
+  Form1& f() { return *form; }
+
+  // The player's actions, as the view delivers them.
+  void selectSquares(int variant);           // option button click
+  void selectSize(const std::string& text);  // list click on the entry with this text
+  void clickCell(int line, int column);      // grid click
+  void clickTile(int button) { f().ComTile(button).click(); }
+  void clickKey(int index) { f().ComKey(index).click(); }
+  std::string lastSpoken() const { return sys.spoken.empty() ? "" : sys.spoken.back(); }
+};
+
+// Checks the occupancy invariants against where the buttons stand; returns
+// an empty text when they hold, else what is wrong.
+std::string checkBookkeeping(Form1& f);
