@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "harness.h"
-#include "pentomino_solver.h"
+#include "tiling/solver.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pentomino_solver.h"
+#include "tiling/solver.h"
 
 #include <algorithm>
 #include <array>
