@@ -1,8 +1,13 @@
-// Timings of start-up and of the handlers, headless (the logic on the window
-// model alone). Run: build/bench/karvelon_bench
+// Timings of start-up and of the handlers: headless (the logic on the window
+// model alone) and with the Qt view following the model on the offscreen
+// platform. Run: build/bench/karvelon_bench
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <memory>
+
 #include "harness.h"
+#include "qt/form_view.h"
 
 namespace {
 
@@ -29,10 +34,37 @@ void BM_SetUpLargestBox(benchmark::State& state) {
 }
 BENCHMARK(BM_SetUpLargestBox)->Unit(benchmark::kMicrosecond);
 
-// A 6-square tile standing in the box, ready to be moved about.
+QApplication& offscreenApp() {
+  static int argc = 1;
+  static char name[] = "karvelon_bench";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+void BM_StartUpWithView(benchmark::State& state) {
+  offscreenApp();
+  for (auto _ : state) {
+    FakeServices sys;
+    Form1 form(sys);
+    qtview::FormView view(form.window);
+    form.Form_Load();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_StartUpWithView)->Unit(benchmark::kMillisecond);
+
+// A 6-square tile standing in the 15 by 15 box, ready to be moved about;
+// state.range(0) = 1 puts the Qt view on the model.
 struct PlacedTile {
   Game game;
-  PlacedTile() {
+  std::unique_ptr<qtview::FormView> view;
+  explicit PlacedTile(const benchmark::State& state) {
+    if (state.range(0) == 1) {
+      offscreenApp();
+      view = std::make_unique<qtview::FormView>(game.f().window);
+    }
     game.selectSquares(1);
     game.selectSize("15 by 15");
     game.clickTile(0);
@@ -41,38 +73,38 @@ struct PlacedTile {
 };
 
 void BM_PlaceTile(benchmark::State& state) {
-  PlacedTile p;
+  PlacedTile p(state);
   for (auto _ : state) p.game.clickCell(0, 0);
 }
-BENCHMARK(BM_PlaceTile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlaceTile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_RotateTile(benchmark::State& state) {
-  PlacedTile p;
+  PlacedTile p(state);
   for (auto _ : state) p.game.clickKey(4);
 }
-BENCHMARK(BM_RotateTile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RotateTile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_MoveTile(benchmark::State& state) {
-  PlacedTile p;
+  PlacedTile p(state);
   bool right = true;
   for (auto _ : state) {
     p.game.clickKey(right ? 10 : 11);
     right = !right;
   }
 }
-BENCHMARK(BM_MoveTile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveTile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_HoverGrid(benchmark::State& state) {
-  PlacedTile p;
+  PlacedTile p(state);
   for (auto _ : state) p.game.f().FlexBox().mouseMove(0, 0, 700, 700);
 }
-BENCHMARK(BM_HoverGrid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HoverGrid)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_HoverPalette(benchmark::State& state) {
-  PlacedTile p;
+  PlacedTile p(state);
   for (auto _ : state) p.game.f().ComTile(7).mouseMove(0, 0, 10, 10);
 }
-BENCHMARK(BM_HoverPalette)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HoverPalette)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
