@@ -1,5 +1,6 @@
 #include "qt/simple_views.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 
@@ -58,7 +59,8 @@ void OptionView::paintEvent(QPaintEvent*) {
   const QRect r = rect();
   p.fillRect(r, back_);
   p.setRenderHint(QPainter::Antialiasing);
-  const int d = std::clamp(r.height() / 2, 10, 24);
+  // The indicator grows with the caption's font, which follows the screen.
+  const int d = std::clamp(QFontMetrics(font_).ascent() * 3 / 4, 10, std::max(10, r.height() - 4));
   const QRectF dot(3.5, (r.height() - d) / 2.0 + 0.5, d - 1, d - 1);
   p.setPen(QPen(kBorder, 1));
   p.setBrush(Qt::white);
