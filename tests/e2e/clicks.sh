@@ -64,11 +64,4 @@ for attempt in 1 2 3 4 5; do
   [[ "$(pixel "$(cell_x 0 4)" "$(cell_y 0 4)")" == "255 255 255" ]] && { cleared=yes; break; }
 done
 [[ $cleared == yes ]] || fail "box cell (0,0) not white after Clear Puzzle"
-kill -0 "$pid" 2>/dev/null || fail "the program ended"
-
-echo "screenshot: $shot"
-if ((failures > 0)); then
-  echo "clicks e2e: $failures failure(s)" >&2
-  exit 1
-fi
-echo "clicks e2e: passed"
+e2e_finish clicks

@@ -124,3 +124,15 @@ wait_transcript_lines() {
   done
   return 1
 }
+
+# Ends a script ($1 its name): the program must still run; the screenshot's
+# place and the verdict.
+e2e_finish() {
+  kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
+  echo "screenshot: $shot"
+  if ((failures > 0)); then
+    echo "$1 e2e: $failures failure(s)" >&2
+    exit 1
+  fi
+  echo "$1 e2e: passed"
+}

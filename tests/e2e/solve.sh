@@ -62,11 +62,4 @@ for ((r = 0; r < box_rows; r++)); do
   done
 done
 ((uncovered == 0)) || fail "$uncovered box cells are still white"
-kill -0 "$pid" 2>/dev/null || fail "the program ended"
-
-echo "screenshot: $shot"
-if ((failures > 0)); then
-  echo "solve e2e: $failures failure(s)" >&2
-  exit 1
-fi
-echo "solve e2e: passed"
+e2e_finish solve

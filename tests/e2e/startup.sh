@@ -86,11 +86,4 @@ for attempt in 1 2 3 4 5; do
 done
 
 [[ -s "$work/transcript.txt" ]] && fail "something was spoken at start-up: $(head -n 3 "$work/transcript.txt")"
-kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
-
-echo "screenshot: $shot"
-if ((failures > 0)); then
-  echo "startup e2e: $failures failure(s)" >&2
-  exit 1
-fi
-echo "startup e2e: passed"
+e2e_finish startup
