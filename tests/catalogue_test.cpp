@@ -66,6 +66,15 @@ TEST(PieceFile, EveryKindOfLineBreakEndsALine) {
   EXPECT_EQ(r.f.SizeLines(0, 4), 15);
 }
 
+TEST(PieceFile, OtherLinesAreSkippedAndPatternsStoredAsTheyStand) {
+  Reading r("b00106 10 0480 0960 450\r\n\xe9\xff high bytes\r\n\r\nX\r\n"
+            "E18 99 03 31 32 60 ignored\r\nD12 3443444554\r\n");
+  EXPECT_TRUE(r.sys.messages.empty());
+  EXPECT_EQ(r.f.SizeLines(0, 1), 0);  // the lower-case line stored nothing
+  EXPECT_EQ(r.f.Dels88(18), "99 03 31 3");
+  EXPECT_EQ(r.f.Dels810(12), "3443444554");
+}
+
 TEST(PieceFile, AFaultyLineStopsReadingWithItsText) {
   const std::string faulty[] = {
       "B20006 10 0480 0960 450",  // variant 2
@@ -73,6 +82,8 @@ TEST(PieceFile, AFaultyLineStopsReadingWithItsText) {
       "B00006 00 0480 0960 450",  // lines without columns
       "B00015 16 0480 0960 450",  // more than 225 squares
       "B00006 10 9e99 0960 450",  // a number too large
+      "D13 000102",
+      "E19 0011121314",
       "I 35     255",
       "T0220 00480 00960",
       "S135 0 111111",                         // tile 35 of the 6-square set: kind index 47
