@@ -25,6 +25,14 @@ void GridControl::resize(int rows, int cols) {
   notify();
 }
 
+void GridControl::playerClickCell(int r, int c) {
+  fromPlayer([this, r, c] {
+    setRow(r);
+    setCol(c);
+    click();
+  });
+}
+
 void GridControl::setRows(int n) { resize(n, cols_); }
 void GridControl::setCols(int n) { resize(rows_, n); }
 

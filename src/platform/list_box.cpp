@@ -27,3 +27,7 @@ void ListBoxControl::setListIndex(int i) {
   notify();
   if (i >= 0) click();
 }
+
+void ListBoxControl::playerSelect(int i) {
+  fromPlayer([this, i] { setListIndex(i); });
+}
