@@ -27,6 +27,8 @@ void GridControl::resize(int rows, int cols) {
 
 void GridControl::playerClickCell(int r, int c) {
   fromPlayer([this, r, c] {
+    // A click that waited may find the grid made smaller meanwhile.
+    if (r < 0 || r >= rows_ || c < 0 || c >= cols_) return;
     setRow(r);
     setCol(c);
     click();

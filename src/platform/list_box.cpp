@@ -29,5 +29,8 @@ void ListBoxControl::setListIndex(int i) {
 }
 
 void ListBoxControl::playerSelect(int i) {
-  fromPlayer([this, i] { setListIndex(i); });
+  fromPlayer([this, i] {
+    // An entry chosen while the program was busy may be gone since.
+    if (i >= 0 && i < listCount()) setListIndex(i);
+  });
 }

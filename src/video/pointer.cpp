@@ -77,6 +77,9 @@ void Form1::ActionLink() {
   } else if (ActionLetter == "L") {
     ListBoxSize().setListIndex(i);
   } else if (ActionLetter == "S") {
+    // A square the box does not have (the player may have chosen a smaller
+    // box while the video ran) is a click on nothing.
+    if (i < 0 || i >= BoxSquares) return;
     AnchorRow = toInt16(idiv(i, BoxColumns));
     AnchorCol = toInt16(imod(i, BoxColumns));
     FlexBox().setRow(AnchorRow);
