@@ -3,7 +3,7 @@
 # any of them is missing.
 set -euo pipefail
 
-packages=(cmake g++ pkg-config qt6-base-dev libespeak-ng-dev espeak-ng-data libgtest-dev
+packages=(cmake g++ pkg-config qt6-base-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool fonts-liberation imagemagick)
 
 missing=()

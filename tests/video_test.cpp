@@ -74,11 +74,16 @@ TEST(Video, EveryActionLetterSaysWhereThePointerGoesAndClicksThere) {
     crank(*s.game);
     EXPECT_EQ(s.game->sys.spoken.at(1), sentence);
     EXPECT_TRUE(clicked(f));
-    if (line[7] == 'N') EXPECT_EQ(f.VideoState, 7);  // waits for the player
+    if (line[7] == 'N') {
+      EXPECT_EQ(f.VideoState, 7);  // waits for the player
+    }
     // The pointer ends on the centre of the control the record names.
     const int k = f.window.controlAt(f.PointerX * f.TwipsPerPixel, f.PointerY * f.TwipsPerPixel);
-    if (line[6] == 'K') EXPECT_EQ(&f.window.control(k), &f.ComKey(line[8] - '0'));
-    if (line[6] == 'M') EXPECT_EQ(&f.window.control(k), &f.LabTip());
+    if (line[6] == 'K') {
+      EXPECT_EQ(&f.window.control(k), &f.ComKey(line[8] - '0'));
+    } else if (line[6] == 'M') {
+      EXPECT_EQ(&f.window.control(k), &f.LabTip());
+    }
     EXPECT_TRUE(s.game->sys.messages.empty()) << s.game->sys.messages.front();
   }
 }
@@ -162,7 +167,9 @@ TEST(Video, FaultyScriptsEndCleanly) {
     std::vector<std::string> seen = s.game->sys.messages;
     ASSERT_EQ(seen.size(), boxes.size());
     for (size_t i = 0; i < seen.size(); ++i) EXPECT_NE(seen[i].find(boxes[i]), std::string::npos) << seen[i];
-    if (boxes.empty() || boxes[0][0] == 'N') EXPECT_EQ(s.game->f().VideoState, 0);
+    if (boxes.empty() || boxes[0][0] == 'N') {
+      EXPECT_EQ(s.game->f().VideoState, 0);
+    }
     EXPECT_FALSE(s.game->f().Timer1().enabled());
   }
   ScriptGame missing({});

@@ -92,6 +92,7 @@ void Form1::CreateControls() {
     const design::Rect r{p.left, p.top, design::kPaletteButtonSize, design::kPaletteButtonSize};
     comTile_[i] = &window.add(button("ComTile", i, tileTag(i), r, tile.color, narrow()));
     comTile_[i]->setCaption(tileCaption(i));
+    comTile_[i]->setMousePointer(design::kNoDrop);
     comTile_[i]->setClickHandler([this, i] { Guarded([&] { ComTile_Click(i); }); });
     comTile_[i]->setMouseMoveHandler([this, i](int16_t b, int16_t s, float x, float y) {
       Guarded([&] { ComTile_MouseMove(i, b, s, x, y); });
@@ -103,6 +104,7 @@ void Form1::CreateControls() {
   listBoxSize_->setBounds(lr.left, lr.top, lr.width, lr.height);
   listBoxSize_->setBackColor(0x0080FFFF);
   listBoxSize_->setFont(arial(14.25f));
+  listBoxSize_->setMousePointer(design::kNorthSouth);
   listBoxSize_->setClickHandler([this] { Guarded([&] { ListBoxSize_Click(); }); });
   listBoxSize_->setMouseMoveHandler(
       [this](int16_t b, int16_t s, float x, float y) { Guarded([&] { ListBoxSize_MouseMove(b, s, x, y); }); });
@@ -138,6 +140,7 @@ void Form1::CreateControls() {
     std::snprintf(tag, sizeof tag, "%3d%03d", i, i + 1);
     comKey_[i] = &window.add(button("ComKey", i, tag, k.rect, design::kButtonFace, arial(k.fontSize)));
     comKey_[i]->setCaption(k.caption);
+    comKey_[i]->setMousePointer(k.pointer);
     comKey_[i]->setClickHandler([this, i] { Guarded([&] { ComKey_Click(i); }); });
     comKey_[i]->setMouseMoveHandler([this, i](int16_t b, int16_t s, float x, float y) {
       Guarded([&] { ComKey_MouseMove(i, b, s, x, y); });

@@ -1,5 +1,6 @@
 // Start-up, the screen factors, the background pointer move and shutdown.
 #include "app/form1.h"
+#include "app/window_design.h"
 
 namespace {
 
@@ -46,6 +47,9 @@ void Form1::Form_Load() {
     BtnW5 = roundInt16(static_cast<double>(ScaleX) * 600);
     BtnH6 = roundInt16(static_cast<double>(ScaleY) * 480);
     BtnW6 = roundInt16(static_cast<double>(ScaleX) * 480);
+
+    const auto& band = design::kSubtitleBand;
+    window.subtitleBand = {band.left * ScaleX, band.top * ScaleY, band.width * ScaleX, band.height * ScaleY};
 
     window.setLeft(0);
     window.setTop(0);

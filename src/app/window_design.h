@@ -69,10 +69,15 @@ inline constexpr std::array<PaletteTile, 35> kPalette = {{
     {0x000080C0, {{{14280,720}, {14280,1200}, {14760,1200}, {15240,1200}, {15720,1200}, {14760,1680}}}},  // tile 34
 }};
 
+// Pointer shapes over the controls: no-drop, north-south, west-east and
+// four-way arrows.
+inline constexpr int16_t kNoDrop = 12, kNorthSouth = 7, kWestEast = 9, kFourWay = 15;
+
 struct KeyDesign {
   const char* caption;
   Rect rect;
   float fontSize;
+  int16_t pointer = kFourWay;
 };
 
 inline constexpr std::array<KeyDesign, 12> kKeys = {{
@@ -82,8 +87,8 @@ inline constexpr std::array<KeyDesign, 12> kKeys = {{
     {"Watch Video", {1440, 1080, 1095, 735}, 14.25f},
     {"Rotate Right", {240, 1920, 1095, 855}, 14.25f},
     {"Rotate Left", {1440, 1920, 1095, 855}, 14.25f},
-    {"Flip Vertical", {120, 2880, 1095, 735}, 12.0f},
-    {"Flip Horizontal", {1320, 2880, 1455, 735}, 12.0f},
+    {"Flip Vertical", {120, 2880, 1095, 735}, 12.0f, kWestEast},
+    {"Flip Horizontal", {1320, 2880, 1455, 735}, 12.0f, kNorthSouth},
     {"Move Up", {240, 3720, 1095, 855}, 14.25f},
     {"Move Down", {1440, 3720, 1095, 855}, 14.25f},
     {"Move Right", {240, 4680, 1095, 855}, 14.25f},
@@ -125,5 +130,9 @@ inline constexpr Rect kFlexBox = {3480, 2520, 6750, 6750};
 inline constexpr int kBoxTileLeft = 2880;  // ComBT(i) at 2880 + 600 i
 inline constexpr int kBoxTileTop = 120;
 inline constexpr int kBoxTileSize = 600;
+
+// The free band below the lowest controls, where a running video shows the
+// sentence being spoken.
+inline constexpr Rect kSubtitleBand = {120, 10755, 18600, 600};
 
 }  // namespace design

@@ -71,6 +71,10 @@ class Control {
 
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(const std::string& value) { toolTip_ = value; }
+  // The pointer's shape over the control (0 the default arrow, 7 north-south,
+  // 9 west-east, 12 no-drop, 15 four-way arrows).
+  int16_t mousePointer() const { return mousePointer_; }
+  void setMousePointer(int16_t value) { mousePointer_ = value; }
 
   // Events. click() and mouseMove() raise them at once, as the program's own
   // calls do; the player's actions come through the window's gate instead.
@@ -105,6 +109,7 @@ class Control {
   float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   std::string toolTip_;
+  int16_t mousePointer_ = 0;
   std::function<void()> onClick_;
   MouseMoveHandler onMouseMove_;
   ControlObserver* observer_ = nullptr;

@@ -27,6 +27,9 @@ ControlView::~ControlView() {
 }
 
 void ControlView::attach() {
+  // Design properties that never change at run time.
+  setCursor(cursorOf(control_.mousePointer()));
+  setToolTip(QString::fromStdString(control_.toolTip()));
   control_.setObserver(this);
   attached_ = true;
   controlChanged(control_);

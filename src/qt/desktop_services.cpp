@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
+#include <thread>
 
 #include "qt/units.h"
 
@@ -58,7 +63,32 @@ int DesktopServices::askYesNo(const std::string& text) {
 
 void DesktopServices::speak(const std::string& text) {
   std::cout << text << std::endl;
-  if (!mute_) voice_.say(text);
+  const std::vector<short> samples = voice_.synthesize(text);
+  // Without voice data, about as long as a speaker would take.
+  const double seconds = samples.empty() ? 0.07 * static_cast<double>(text.size())
+                                         : static_cast<double>(samples.size()) / voice_.sampleRate();
+  std::atomic<bool> cancel{false}, done{false};
+  std::mutex m;
+  std::condition_variable wake;
+  QEventLoop loop;
+  std::thread speaker([&] {
+    if (mute_ || !sound_.play(samples, voice_.sampleRate(), cancel)) {
+      std::unique_lock lock(m);
+      wake.wait_for(lock, std::chrono::duration<double>(seconds * waitScale_), [&] { return cancel.load(); });
+    }
+    done = true;
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  // The window paints and takes input meanwhile; the program holds the
+  // player's input until the sentence has ended. Quitting the program ends
+  // the loop early and cuts the sentence short.
+  if (!done) loop.exec();
+  {
+    std::lock_guard lock(m);
+    cancel = true;
+  }
+  wake.notify_all();
+  speaker.join();
 }
 
 void DesktopServices::doEvents() { QCoreApplication::processEvents(); }

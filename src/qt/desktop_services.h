@@ -9,6 +9,7 @@
 
 #include "platform/services.h"
 #include "qt/espeak_voice.h"
+#include "qt/sound_output.h"
 
 namespace qtview {
 
@@ -28,8 +29,12 @@ class DesktopServices : public Services {
   void messageBox(const std::string& text) override;
   int askYesNo(const std::string& text) override;
   // Writes the sentence to standard output, one line, before speaking it:
-  // a transcript for players without sound and for tests.
+  // a transcript for players without sound and for tests. Returns when it
+  // has been spoken, or, without sound, after as long as speaking would
+  // take; the window goes on painting meanwhile.
   void speak(const std::string& text) override;
+  // Tests may shorten the silent wait: its length times `scale`.
+  void setSilentWaitScale(double scale) { waitScale_ = scale; }
   void doEvents() override;
   void randomize() override;
   float rnd() override;
@@ -43,7 +48,9 @@ class DesktopServices : public Services {
   QPointer<QWidget> window_;
   bool unloaded_ = false;
   bool mute_;
+  double waitScale_ = 1.0;
   EspeakVoice voice_;
+  SoundOutput sound_;
   std::mt19937 random_;
 };
 

@@ -6,49 +6,43 @@ namespace qtview {
 
 namespace {
 
-enum class Engine { NotStarted, Speaker, Samples, Silent };
-
 // The engine is one per process, whatever the number of voices.
+enum class Engine { NotStarted, Ready, Silent };
 Engine engine = Engine::NotStarted;
-long samplesProduced = 0;
+int rate = 22050;
+std::vector<short>* collecting = nullptr;
 
-int countSamples(short*, int count, espeak_EVENT*) {
-  if (count > 0) samplesProduced += count;
+int collect(short* samples, int count, espeak_EVENT*) {
+  if (collecting && samples && count > 0) collecting->insert(collecting->end(), samples, samples + count);
   return 0;  // go on synthesising
 }
 
-Engine wanted(EspeakVoice::Output output) {
-  return output == EspeakVoice::Output::Speaker ? Engine::Speaker : Engine::Samples;
-}
-
-void start(EspeakVoice::Output output) {
-  const espeak_AUDIO_OUTPUT mode =
-      output == EspeakVoice::Output::Speaker ? AUDIO_OUTPUT_SYNCH_PLAYBACK : AUDIO_OUTPUT_SYNCHRONOUS;
+void start() {
   // DONT_EXIT: missing voice data must not end the program.
-  if (espeak_Initialize(mode, 0, nullptr, espeakINITIALIZE_DONT_EXIT) <= 0) {
+  const int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+  if (r <= 0) {
     engine = Engine::Silent;
     return;
   }
-  if (output == EspeakVoice::Output::Samples) espeak_SetSynthCallback(countSamples);
-  engine = wanted(output);
+  rate = r;
+  espeak_SetSynthCallback(collect);
+  engine = Engine::Ready;
 }
 
 }  // namespace
 
-bool EspeakVoice::say(const std::string& text) {
-  if (engine == Engine::NotStarted) start(output_);
-  if (engine != wanted(output_)) return false;
+std::vector<short> EspeakVoice::synthesize(const std::string& text) {
+  if (engine == Engine::NotStarted) start();
+  std::vector<short> samples;
+  if (engine != Engine::Ready) return samples;
+  collecting = &samples;
   const espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_AUTO,
                                            nullptr, nullptr);
-  if (result != EE_OK) {
-    engine = Engine::Silent;
-    return false;
-  }
-  return true;
+  collecting = nullptr;
+  if (result != EE_OK) samples.clear();
+  return samples;
 }
 
-bool EspeakVoice::available() const { return engine == Engine::NotStarted || engine == wanted(output_); }
-
-long EspeakVoice::samples() const { return samplesProduced; }
+int EspeakVoice::sampleRate() const { return rate; }
 
 }  // namespace qtview

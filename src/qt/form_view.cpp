@@ -1,6 +1,10 @@
 #include "qt/form_view.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QCloseEvent>
+#include <QPen>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +20,25 @@
 namespace qtview {
 
 namespace {
+
+// An arrow with its tip at the widget's top-left corner, black with a white rim.
+class PointerArrow : public QWidget {
+ public:
+  explicit PointerArrow(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(20, 30);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF arrow[] = {{1, 1}, {1, 24}, {7, 18}, {11, 28}, {15, 26}, {11, 17}, {18, 17}};
+    p.setPen(QPen(Qt::white, 1.5));
+    p.setBrush(Qt::black);
+    p.drawPolygon(arrow, std::size(arrow));
+  }
+};
 
 ControlView* makeView(Control& c, double tpp, QWidget* parent) {
   switch (c.kind()) {
@@ -58,6 +81,15 @@ FormView::FormView(FormWindow& window) : window_(window), twipsPerPixel_(screenT
     if (*it) (*it)->raise();
   }
 
+  subtitle_ = new QLabel(this);
+  subtitle_->setAlignment(Qt::AlignCenter);
+  subtitle_->setWordWrap(true);
+  subtitle_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  subtitle_->setStyleSheet("QLabel { background: rgba(20, 40, 20, 215); color: white; border-radius: 6px; }");
+  subtitle_->hide();
+  pointer_ = new PointerArrow(this);
+  pointer_->hide();
+
   window_.setObserver(this);
   windowChanged();
 }
@@ -68,8 +100,15 @@ FormView::~FormView() {
 }
 
 void FormView::windowChanged() {
-  setWindowTitle(QString::fromLatin1(window_.caption.c_str()));
-  update();
+  if (window_.caption != shownCaption_) {
+    shownCaption_ = window_.caption;
+    setWindowTitle(QString::fromLatin1(shownCaption_.c_str()));
+  }
+  if (window_.backColor != shownBackColor_) {
+    shownBackColor_ = window_.backColor;
+    update();
+  }
+  syncOverlays();
   if (window_.windowState() == 2) {
     // Without a window manager (a bare X server) the maximised state is only
     // a hint: cover the screen by geometry as well.
@@ -80,6 +119,33 @@ void FormView::windowChanged() {
     if (windowState() & Qt::WindowMaximized) setWindowState(windowState() & ~Qt::WindowMaximized);
     const QRect r = pixelRect(window_.left(), window_.top(), window_.width(), window_.height(), twipsPerPixel_);
     if (r != geometry()) setGeometry(r);
+  }
+}
+
+void FormView::syncOverlays() {
+  const std::string& said = window_.subtitle();
+  if (said.empty()) {
+    subtitle_->hide();
+  } else {
+    const FormWindow::Band& b = window_.subtitleBand;
+    const QRect r = pixelRect(b.left, b.top, b.width, b.height, twipsPerPixel_);
+    if (subtitle_->geometry() != r) {
+      subtitle_->setGeometry(r);
+      QFont font("Arial");
+      font.setBold(true);
+      font.setPixelSize(std::max(10, r.height() * 9 / 20));
+      subtitle_->setFont(font);
+    }
+    subtitle_->setText(QString::fromStdString(said));
+    subtitle_->show();
+    subtitle_->raise();
+  }
+  if (window_.pointerShown()) {
+    pointer_->move(window_.pointerX(), window_.pointerY());
+    pointer_->show();
+    pointer_->raise();
+  } else {
+    pointer_->hide();
   }
 }
 

@@ -3,6 +3,7 @@
 // collection. Controls created earlier are in front and take the click.
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -33,13 +34,24 @@ class FormView : public QWidget, public WindowObserver {
 
   void windowChanged() override;
 
+  // Above every control: the caption of a running video and the pointer the
+  // window draws where the platform does not let it move the real one.
+  QLabel* subtitle() const { return subtitle_; }
+  QWidget* drawnPointer() const { return pointer_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void syncOverlays();
+
   FormWindow& window_;
+  QLabel* subtitle_;
+  QWidget* pointer_;
+  std::string shownCaption_;
+  int32_t shownBackColor_ = -1;
   double twipsPerPixel_;
   std::vector<ControlView*> views_;
   std::vector<TimerBridge*> timers_;

@@ -66,4 +66,14 @@ int16_t shiftState(Qt::KeyboardModifiers modifiers) {
   return state;
 }
 
+Qt::CursorShape cursorOf(int16_t shape) {
+  switch (shape) {
+    case 7: return Qt::SizeVerCursor;
+    case 9: return Qt::SizeHorCursor;
+    case 12: return Qt::ForbiddenCursor;
+    case 15: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+  }
+}
+
 }  // namespace qtview

@@ -30,6 +30,9 @@ QFont fontOf(const ControlFont& font);
 // A caption as Qt text: the program breaks lines with CR LF.
 QString textOf(const std::string& caption);
 
+// A pointer shape number as Qt's cursor; 0 and unknown shapes give the arrow.
+Qt::CursorShape cursorOf(int16_t shape);
+
 // Mouse button state (1 left, 2 right, 4 middle) and shift state (1 Shift,
 // 2 Ctrl, 4 Alt) as the handlers expect them.
 int16_t buttonState(Qt::MouseButtons buttons);

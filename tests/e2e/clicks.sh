@@ -28,6 +28,8 @@ expected=$(message_text 31)
   fail "first sentence: expected '$expected', got '$(sed -n 1p "$work/transcript.txt")'"
 
 # 2. Tile 0 from the palette: its first button, where its T line puts it.
+# (A click waits until the sentence before it has been spoken.)
+sleep 2
 t0=$(pentipos_line "T0000")
 xdotool mousemove $(($(px_x "$(field "$t0" 7 5)") + 10)) $(($(px_y "$(field "$t0" 12 5)") + 10)) click 1
 sleep 0.5
