@@ -8,6 +8,7 @@
 e2e_enter_display() {
   [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
   export KARVELON_E2E_INSIDE=1
+  rm -rf "$work"  # exec skips the exit trap; the run inside makes its own
   exec timeout --kill-after=5 90 xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
 }
 
@@ -20,10 +21,7 @@ fail() {
 work=$(mktemp -d)
 pid=
 e2e_cleanup() {
-  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
+  [[ -z "$pid" ]] || { kill "$pid" && wait "$pid"; } 2>/dev/null || true
   rm -rf "$work"
 }
 trap e2e_cleanup EXIT
@@ -60,9 +58,7 @@ screenshot() {
 }
 
 pixel() {  # x y -> "r g b" of the last screenshot
-  local rgb
-  rgb=$(od -An -tu1 -j $((($2 * W + $1) * 3)) -N3 "$work/shot.rgb")
-  echo $rgb  # unquoted: the blanks of od collapse to one
+  echo $(od -An -tu1 -j $((($2 * W + $1) * 3)) -N3 "$work/shot.rgb")  # unquoted: od's blanks collapse to one
 }
 
 expect_pixel() {  # what x y "r g b"
@@ -122,9 +118,6 @@ wait_transcript_lines() {
 e2e_finish() {
   kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
   echo "screenshot: $shot"
-  if ((failures > 0)); then
-    echo "$1 e2e: $failures failure(s)" >&2
-    exit 1
-  fi
+  ((failures == 0)) || { echo "$1 e2e: $failures failure(s)" >&2; exit 1; }
   echo "$1 e2e: passed"
 }
