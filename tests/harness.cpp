@@ -34,24 +34,20 @@ Game::Game(int widthPixels, int heightPixels, const std::string& dir) {
   form->Form_Load();
 }
 
-void Game::selectSquares(int variant) { f().OptSq(variant).userClick(); }
+void Game::selectSquares(int variant) { f().OptSq(variant).playerClick(); }
 
 void Game::selectSize(const std::string& text) {
   ListBoxControl& list = f().ListBoxSize();
   for (int i = 0; i < list.listCount(); ++i) {
     if (list.list(i) == text) {
-      list.setListIndex(i);
+      list.playerSelect(i);
       return;
     }
   }
   throw std::runtime_error("no size " + text);
 }
 
-void Game::clickCell(int line, int column) {
-  f().FlexBox().setRow(line);
-  f().FlexBox().setCol(column);
-  f().FlexBox().click();
-}
+void Game::clickCell(int line, int column) { f().FlexBox().playerClickCell(line, column); }
 
 std::string checkBookkeeping(Form1& f) {
   std::ostringstream err;

@@ -17,9 +17,10 @@ class FakeServices : public Services {
   int screenHeightPixels = 1080;
   static constexpr float kTwipsPerPixel = 15;
 
-  std::vector<std::string> messages;  // message boxes, in order
-  std::vector<std::string> spoken;    // sentences, in order
-  std::vector<int> yesNoAnswers;      // answers handed out in order; 7 when none is left
+  std::vector<std::string> messages;   // message boxes, in order
+  std::vector<std::string> questions;  // Yes/No questions, in order
+  std::vector<std::string> spoken;     // sentences, in order
+  std::vector<int> yesNoAnswers;       // answers handed out in order; 7 when none is left
   int shown = 0;
   bool unloaded = false;
   std::function<void()> onDoEvents;   // a test may run "pending events" here
@@ -34,7 +35,7 @@ class FakeServices : public Services {
   }
   void messageBox(const std::string& text) override { messages.push_back(text); }
   int askYesNo(const std::string& text) override {
-    messages.push_back(text);
+    questions.push_back(text);
     if (yesNoAnswers.empty()) return 7;
     const int answer = yesNoAnswers.front();
     yesNoAnswers.erase(yesNoAnswers.begin());
@@ -48,7 +49,15 @@ class FakeServices : public Services {
   float rnd() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(random); }
   void showWindow() override { ++shown; }
   void unloadWindow() override { unloaded = true; }
-  void setCursorPos(int, int) override {}
+  // Where the program put the system pointer; a test may make the platform
+  // refuse, as Wayland does.
+  std::vector<std::pair<int, int>> pointer;
+  bool pointerMovable = true;
+  bool setCursorPos(int x, int y) override {
+    if (!pointerMovable) return false;
+    pointer.emplace_back(x, y);
+    return true;
+  }
 };
 
 // A temporary folder for data files written by a test; removed afterwards.
@@ -77,8 +86,10 @@ struct Game {
   void selectSquares(int variant);           // option button click
   void selectSize(const std::string& text);  // list click on the entry with this text
   void clickCell(int line, int column);      // grid click
-  void clickTile(int button) { f().ComTile(button).click(); }
-  void clickKey(int index) { f().ComKey(index).click(); }
+  void clickTile(int button) { f().ComTile(button).playerClick(); }
+  void clickKey(int index) { f().ComKey(index).playerClick(); }
+  // One tick of Timer1, as the window's timer delivers it.
+  void tick() { f().Timer1().tick(); }
   std::string lastSpoken() const { return sys.spoken.empty() ? "" : sys.spoken.back(); }
 };
 

@@ -46,8 +46,22 @@ void Form1::Guarded(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& e) {
-    sys.messageBox(std::string("Something went wrong and was stopped: ") + e.what());
+    Tell(std::string("Something went wrong and was stopped: ") + e.what());
   }
+}
+
+void Form1::DoEvents() {
+  window.gate.pass([&] { sys.doEvents(); });
+}
+
+void Form1::Tell(const std::string& text) {
+  window.gate.pass([&] { sys.messageBox(text); });
+}
+
+int Form1::Ask(const std::string& text) {
+  int answer = 7;
+  window.gate.pass([&] { answer = sys.askYesNo(text); });
+  return answer;
 }
 
 void Form1::CreateControls() {
@@ -96,6 +110,7 @@ void Form1::CreateControls() {
   timer1_ = &window.add(std::make_unique<TimerControl>("Timer1", "    -1"));
   timer1_->setInterval(2500);
   timer1_->setVisible(false);
+  timer1_->setTimerHandler([this] { Guarded([&] { Timer1_Timer(); }); });
 
   const design::Rect optRects[2] = {design::kOptSq0, design::kOptSq1};
   const char* optCaptions[2] = {"5 Squares", "6 Squares"};

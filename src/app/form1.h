@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -105,13 +106,21 @@ class Form1 {
   void LabTip_MouseMove(int16_t button, int16_t shift, float x, float y);
   void LabTip_Click();
 
-  // ---- Guided video: messages, speech and the player's hooks (video/) ----
+  // ---- Guided video: messages, speech, player, pointer, solve loop (video/) ----
   void GetObjMsg();
+  void MerlinCode();
   void ComSpeak_Click();
   // Message n into MsgText; a missing message file is reported once and gives "".
   void LoadMessage(int32_t messageNo);
   void Announce(int32_t messageNo);  // LoadMessage, then ComSpeak_Click
+  void ComVideo_Click();
+  void ComSolve_Click();
   void NVidCheck();
+  void Reset_Timer();
+  void Timer1_Timer();
+  void SetMouse();
+  void MoveMouse(float X, float Y);
+  void ActionLink();
 
   // ======== Form state ========
   // Screen factors and measures (start-up, read-only afterwards)
@@ -178,12 +187,12 @@ class Form1 {
   std::string MsgText, ObjRecord;
   int32_t ObjRecNo = 0;
 
-  // Guided video and solve loop (their player comes later; the handlers
-  // already keep their side of the contract)
+  // Guided video and solve loop
   std::string ClickFlag, VideoPath, ScriptLine, SpeakFlag, ObjSign, ObjBlankFlag, ActionLetter, ObjCode;
   int16_t VideoInterval = 0, VideoState = 0, TimerState = 0, MsgAnswer = 0, ScriptMsgNo = 0;
   int16_t CtlIndex = 0, ObjTabNo = 0, ActionIndex = 0, StepCount = 0, StepTotal = 0;
   int16_t SolveAnchor = 0, SolveStart = 0, PieceKind = 0, OrientKey1 = 0, OrientKey2 = 0, SolveTile = 0;
+  int16_t SolveOrient = 0;  // orientation entry the loop tries for SolveTile (0 = as in the palette)
   int32_t StepX = 0, StepY = 0;
   float PointerX = 0, PointerY = 0, TargetX = 0, TargetY = 0, PointerWork = 0;
   int16_t StepLength = 0;
@@ -193,7 +202,22 @@ class Form1 {
   void CreateControls();
   // Runs an event handler; an unexpected error is shown and the program goes on.
   void Guarded(const std::function<void()>& handler);
+  // The calls that let the window's events run; meanwhile the player's input
+  // waits at the window's gate until the running handler has finished.
+  void DoEvents();
+  void Tell(const std::string& text);  // message box, OK only
+  int Ask(const std::string& text);    // Yes/No message box: 6 or 7
   void ReadLine();
+  // The guided video's steps and the solve loop's.
+  void LineStep();
+  void PointerStep();
+  void MoveLine();
+  void SolveLoopStart();
+  void SolveStep();
+  void SelectSolveTile();
+  void HoverAt(int x, int y);  // the hover the system pointer would raise there
+  bool VideoStopped() const { return VideoState == 0; }
+  std::ifstream script_;  // the open guided-video script
   enum class Turn { Right, Left, LeftToRight, TopToBottom };
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq

@@ -28,6 +28,6 @@ void Form1::ScreenAdj() {
       }
     }
   } catch (const std::exception&) {
-    sys.messageBox("ConList " + CtlName + formatZero(ShiftLine, 4) + formatZero(Kx, 3) + WorkStr2);
+    Tell("ConList " + CtlName + formatZero(ShiftLine, 4) + formatZero(Kx, 3) + WorkStr2);
   }
 }

@@ -48,7 +48,7 @@ void Form1::ReadControl() {
       ReadLine();
     }
   } catch (const std::exception&) {
-    sys.messageBox(ErrText);
+    Tell(ErrText);
     TileFits = false;
   }
 }

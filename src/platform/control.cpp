@@ -110,6 +110,22 @@ void Control::mouseMove(int16_t button, int16_t shift, float x, float y) {
   if (onMouseMove_) onMouseMove_(button, shift, x, y);
 }
 
+void Control::fromPlayer(std::function<void()> action) {
+  if (gate_) {
+    gate_->submit(std::move(action));
+  } else {
+    action();
+  }
+}
+
+void Control::playerClick() {
+  fromPlayer([this] { click(); });
+}
+
+void Control::playerMouseMove(int16_t button, int16_t shift, float x, float y) {
+  fromPlayer([=, this] { mouseMove(button, shift, x, y); });
+}
+
 void Control::notify() {
   if (observer_) observer_->controlChanged(*this);
 }
@@ -136,7 +152,17 @@ void OptionControl::setValue(bool value) {
   if (value) click();
 }
 
-void OptionControl::userClick() { setValue(true); }
+void OptionControl::playerClick() {
+  fromPlayer([this] { setValue(true); });
+}
+
+void OptionControl::select() {
+  if (value_) {
+    click();
+  } else {
+    setValue(true);
+  }
+}
 
 TimerControl::TimerControl(std::string name, std::string tag)
     : Control(ControlKind::Timer, std::move(name), -1, std::move(tag)) {}
@@ -154,5 +180,12 @@ void TimerControl::setInterval(int ms) {
 }
 
 void TimerControl::tick() {
-  if (enabled_ && onTimer_) onTimer_();
+  const auto fire = [this] {
+    if (enabled_ && onTimer_) onTimer_();
+  };
+  if (gate()) {
+    gate()->tick(fire);
+  } else {
+    fire();
+  }
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/event_gate.h"
+
 enum class ControlKind { CommandButton, Label, OptionButton, ListBox, Timer, Grid };
 
 struct ControlFont {
@@ -70,16 +72,23 @@ class Control {
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(const std::string& value) { toolTip_ = value; }
 
-  // Events. A view calls click() and mouseMove() for the player's actions.
+  // Events. click() and mouseMove() raise them at once, as the program's own
+  // calls do; the player's actions come through the window's gate instead.
   void setClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
   void setMouseMoveHandler(MouseMoveHandler handler) { onMouseMove_ = std::move(handler); }
   void click();
   void mouseMove(int16_t button, int16_t shift, float x, float y);
+  virtual void playerClick();
+  void playerMouseMove(int16_t button, int16_t shift, float x, float y);
 
   void setObserver(ControlObserver* observer) { observer_ = observer; }
+  void setGate(EventGate* gate) { gate_ = gate; }
+  EventGate* gate() const { return gate_; }
 
  protected:
   void notify();
+  // The player's action: through the gate, or at once without a window.
+  void fromPlayer(std::function<void()> action);
 
  private:
   void requireGeometry() const;
@@ -99,6 +108,7 @@ class Control {
   std::function<void()> onClick_;
   MouseMoveHandler onMouseMove_;
   ControlObserver* observer_ = nullptr;
+  EventGate* gate_ = nullptr;
 };
 
 // An option button of a group: selecting one deselects the others, and
@@ -109,8 +119,10 @@ class OptionControl : public Control {
   bool value() const { return value_; }
   void setValue(bool value);
   void joinGroup(OptionControl* other);
-  // What a click of the player does: select it, raising Click once.
-  void userClick();
+  // The player's click selects it, raising Click once.
+  void playerClick() override;
+  // The program's own click: Click runs once, selected before or not.
+  void select();
 
  private:
   bool value_ = false;
@@ -125,6 +137,8 @@ class TimerControl : public Control {
   int interval() const { return interval_; }
   void setInterval(int ms);
   void setTimerHandler(std::function<void()> handler) { onTimer_ = std::move(handler); }
+  // One tick while enabled; dropped when it comes while a handler lets
+  // events pass (the next one follows at the interval).
   void tick();
 
  private:

@@ -25,6 +25,16 @@ void GridControl::resize(int rows, int cols) {
   notify();
 }
 
+void GridControl::playerClickCell(int r, int c) {
+  fromPlayer([this, r, c] {
+    // A click that waited may find the grid made smaller meanwhile.
+    if (r < 0 || r >= rows_ || c < 0 || c >= cols_) return;
+    setRow(r);
+    setCol(c);
+    click();
+  });
+}
+
 void GridControl::setRows(int n) { resize(n, cols_); }
 void GridControl::setCols(int n) { resize(rows_, n); }
 

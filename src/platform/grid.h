@@ -42,6 +42,9 @@ class GridControl : public Control {
   int colWidth(int c) const;
   void setColWidth(int c, int twips);
 
+  // The player's click on a cell: it becomes the current cell, then Click.
+  void playerClickCell(int r, int c);
+
   // For views: any cell, and the cell under a point (-1 when none).
   const std::string& textAt(int r, int c) const { return cell(r, c).text; }
   int32_t backColorAt(int r, int c) const { return cell(r, c).backColor; }

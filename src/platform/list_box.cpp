@@ -27,3 +27,10 @@ void ListBoxControl::setListIndex(int i) {
   notify();
   if (i >= 0) click();
 }
+
+void ListBoxControl::playerSelect(int i) {
+  fromPlayer([this, i] {
+    // An entry chosen while the program was busy may be gone since.
+    if (i >= 0 && i < listCount()) setListIndex(i);
+  });
+}

@@ -17,6 +17,8 @@ class ListBoxControl : public Control {
   int listIndex() const { return listIndex_; }
   // -1 deselects silently; a valid index selects and raises Click.
   void setListIndex(int i);
+  // The player's choice of an entry.
+  void playerSelect(int i);
 
  private:
   std::vector<std::string> items_;

@@ -86,3 +86,9 @@ std::string mid(std::string_view text, int start, int length) {
   if (start < 1 || length <= 0 || start > static_cast<int>(text.size())) return "";
   return std::string(text.substr(start - 1, length));
 }
+
+std::string trimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return "";
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}

@@ -42,3 +42,6 @@ std::string formatZero(long value, int width);
 
 // Characters start..start+length-1 (1-based) of text, as far as they exist.
 std::string mid(std::string_view text, int start, int length);
+
+// Text without the blanks at both ends.
+std::string trimBlanks(std::string_view text);

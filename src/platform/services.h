@@ -37,6 +37,7 @@ class Services {
   virtual void showWindow() = 0;
   virtual void unloadWindow() = 0;
 
-  // Places the system pointer at a point of the window's client area, pixels.
-  virtual void setCursorPos(int clientX, int clientY) = 0;
+  // Places the system pointer at a point of the window's client area, pixels;
+  // false where the platform does not let a program move it.
+  virtual bool setCursorPos(int clientX, int clientY) = 0;
 };

@@ -34,6 +34,34 @@ Control& FormWindow::control(int position) const {
   return *controls_[position];
 }
 
+int FormWindow::controlAt(float x, float y) const {
+  for (int k = 0; k < count(); ++k) {
+    const Control& c = *controls_[k];
+    if (c.kind() == ControlKind::Timer || !c.visible()) continue;
+    if (x >= c.left() && x < c.left() + c.width() && y >= c.top() && y < c.top() + c.height()) return k;
+  }
+  return -1;
+}
+
+void FormWindow::setSubtitle(const std::string& text) {
+  if (subtitle_ == text) return;
+  subtitle_ = text;
+  notify();
+}
+
+void FormWindow::showPointer(int x, int y) {
+  pointerShown_ = true;
+  pointerX_ = x;
+  pointerY_ = y;
+  notify();
+}
+
+void FormWindow::hidePointer() {
+  if (!pointerShown_) return;
+  pointerShown_ = false;
+  notify();
+}
+
 void FormWindow::notify() {
   if (observer_) observer_->windowChanged();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/event_gate.h"
 
 class WindowObserver {
  public:
@@ -33,15 +34,38 @@ class FormWindow {
   void setWindowState(int state);
   int scaleMode = 1;  // 1 twips, 3 pixels
 
+  // Player input and timer ticks pass through here (see EventGate).
+  EventGate gate;
+
   // The control collection: position k is the k-th control created.
   template <typename T>
   T& add(std::unique_ptr<T> control) {
     T& ref = *control;
+    ref.setGate(&gate);
     controls_.push_back(std::move(control));
     return ref;
   }
   int count() const { return static_cast<int>(controls_.size()); }
   Control& control(int position) const;
+  // The visible control in front at a point of the client area (twips), or
+  // -1 for the window's background. Earlier controls are in front.
+  int controlAt(float x, float y) const;
+
+  // While a guided video runs: the sentence being spoken, shown as a
+  // caption in the free band below the controls (empty: no caption)...
+  const std::string& subtitle() const { return subtitle_; }
+  void setSubtitle(const std::string& text);
+  struct Band {
+    float left = 0, top = 0, width = 0, height = 0;
+  };
+  Band subtitleBand;
+  // ...and, where the platform cannot move the system pointer, the guided
+  // pointer drawn by the window itself (client pixels).
+  bool pointerShown() const { return pointerShown_; }
+  int pointerX() const { return pointerX_; }
+  int pointerY() const { return pointerY_; }
+  void showPointer(int x, int y);
+  void hidePointer();
 
   void setObserver(WindowObserver* observer) { observer_ = observer; }
 
@@ -50,6 +74,9 @@ class FormWindow {
 
   float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int windowState_ = 0;
+  std::string subtitle_;
+  bool pointerShown_ = false;
+  int pointerX_ = 0, pointerY_ = 0;
   std::vector<std::unique_ptr<Control>> controls_;
   WindowObserver* observer_ = nullptr;
 };

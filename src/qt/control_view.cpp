@@ -70,14 +70,14 @@ void ControlView::syncContent(bool looks) {
 }
 
 void ControlView::activate(QPoint) {
-  routeEvent([this] { control_.click(); });
+  routeEvent([this] { control_.playerClick(); });
 }
 
 void ControlView::reportMove(QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   const float x = static_cast<float>(at.x() * twipsPerPixel_);
   const float y = static_cast<float>(at.y() * twipsPerPixel_);
   const int16_t button = buttonState(buttons), shift = shiftState(modifiers);
-  routeEvent([&] { control_.mouseMove(button, shift, x, y); });
+  routeEvent([&] { control_.playerMouseMove(button, shift, x, y); });
 }
 
 void ControlView::mouseMoveEvent(QMouseEvent* event) {

@@ -84,8 +84,12 @@ void DesktopServices::unloadWindow() {
   QCoreApplication::quit();
 }
 
-void DesktopServices::setCursorPos(int clientX, int clientY) {
-  if (window_) QCursor::setPos(window_->mapToGlobal(QPoint(clientX, clientY)));
+// Only X11 lets a program place the pointer; elsewhere (Wayland, the
+// offscreen platform) the window draws the guided pointer itself.
+bool DesktopServices::setCursorPos(int clientX, int clientY) {
+  if (!window_ || QGuiApplication::platformName() != "xcb") return false;
+  QCursor::setPos(window_->mapToGlobal(QPoint(clientX, clientY)));
+  return true;
 }
 
 }  // namespace qtview

@@ -35,7 +35,7 @@ class DesktopServices : public Services {
   float rnd() override;
   void showWindow() override;
   void unloadWindow() override;
-  void setCursorPos(int clientX, int clientY) override;
+  bool setCursorPos(int clientX, int clientY) override;
 
  private:
   QWidget* dialogParent() const;

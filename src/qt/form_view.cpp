@@ -96,7 +96,7 @@ void FormView::mouseMoveEvent(QMouseEvent* event) {
   const float x = static_cast<float>(event->position().x() * unit);
   const float y = static_cast<float>(event->position().y() * unit);
   const int16_t button = buttonState(event->buttons()), shift = shiftState(event->modifiers());
-  routeEvent([&] { onMove_(button, shift, x, y); });
+  routeEvent([&] { window_.gate.submit([=, this] { onMove_(button, shift, x, y); }); });
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

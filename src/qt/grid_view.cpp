@@ -40,11 +40,7 @@ void GridView::activate(QPoint at) {
   const float y = static_cast<float>((at.y() + 0.5) * twipsPerPixel());
   const int row = grid_.rowAt(y), col = grid_.colAt(x);
   if (row < 0 || col < 0) return;
-  routeEvent([&] {
-    grid_.setRow(row);
-    grid_.setCol(col);
-    grid_.click();
-  });
+  routeEvent([&] { grid_.playerClickCell(row, col); });
 }
 
 void GridView::paintEvent(QPaintEvent*) {

@@ -20,7 +20,7 @@ ListView::ListView(ListBoxControl& list, double twipsPerPixel, QWidget* parent)
     part->installEventFilter(this);
   }
   QObject::connect(items_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
-    if (index.isValid()) routeEvent([this, row = index.row()] { list_.setListIndex(row); });
+    if (index.isValid()) routeEvent([this, row = index.row()] { list_.playerSelect(row); });
   });
 }
 

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   view.setCloseHandler([&form] { form.Form_Unload(); });
   services.setWindow(&view);
 
-  form.Form_Load();
+  form.window.gate.submit([&form] { form.Form_Load(); });
   // Start-up may end the program (no piece file) before the loop would run.
   if (services.unloaded()) return 0;
   return app.exec();

@@ -51,7 +51,7 @@ void OptionView::syncContent(bool looks) {
 }
 
 void OptionView::activate(QPoint) {
-  routeEvent([this] { option_.userClick(); });
+  routeEvent([this] { option_.playerClick(); });
 }
 
 void OptionView::paintEvent(QPaintEvent*) {

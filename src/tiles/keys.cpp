@@ -6,6 +6,8 @@ void Form1::ComKey_Click(int16_t Index) {
   switch (Index) {
     case 0: ComClear_Click(); break;
     case 1: ComReset_Click(); break;
+    case 2: ComSolve_Click(); break;
+    case 3: ComVideo_Click(); break;
     case 4:
     case 5: ComRotate_Click(LastKey); break;
     case 6:
@@ -14,7 +16,7 @@ void Form1::ComKey_Click(int16_t Index) {
     case 9: ComMoveDown_Click(); break;
     case 10: ComMoveRight_Click(); break;
     case 11: ComMoveLeft_Click(); break;
-    default: break;  // 2 "Solve Puzzle" and 3 "Watch Video" come with the guided video
+    default: break;
   }
   ClickFlag = "Y";
   NVidCheck();

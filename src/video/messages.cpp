@@ -4,16 +4,8 @@
 #include "app/form1.h"
 
 namespace {
-
 constexpr int kRecordLength = 64;
-
-std::string trimBlanks(const std::string& s) {
-  const size_t first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
-
-}  // namespace
 
 void Form1::GetObjMsg() {
   ObjRecord.assign(kRecordLength, ' ');
@@ -36,7 +28,7 @@ void Form1::LoadMessage(int32_t messageNo) {
     MsgText = "";
     if (!messageFileReported_) {
       messageFileReported_ = true;
-      sys.messageBox("The message file OBJECTS.TXT is missing or unreadable, so the game cannot say what happens.");
+      Tell("The message file OBJECTS.TXT is missing or unreadable, so the game cannot say what happens.");
     }
   }
 }
@@ -44,4 +36,24 @@ void Form1::LoadMessage(int32_t messageNo) {
 void Form1::Announce(int32_t messageNo) {
   LoadMessage(messageNo);
   ComSpeak_Click();
+}
+
+// The message of a script's "M" line and the control it points at. One record
+// serves a whole control array: the sign adds or subtracts the line's index
+// from the position of the array's element 0.
+void Form1::MerlinCode() {
+  try {
+    ObjRecNo = ScriptMsgNo;
+    GetObjMsg();
+    ObjCode = mid(ObjRecord, 4, 14);
+    ObjSign = mid(ObjCode, 1, 1);
+    ObjBlankFlag = mid(ObjCode, 3, 1);
+    if (ObjBlankFlag == "0") MsgText = " " + MsgText;
+    ObjTabNo = readInt16(mid(ObjCode, 4, 3));
+    CtlIndex = CtlByTab(ObjTabNo);
+    if (ObjSign == "+") CtlIndex = toInt16(ActionIndex + CtlIndex);
+    if (ObjSign == "-") CtlIndex = toInt16(CtlIndex - ActionIndex);
+  } catch (const std::exception&) {
+    Tell("NFmt=" + std::to_string(ScriptMsgNo) + "NObjx=" + std::to_string(ObjTabNo));
+  }
 }

@@ -1,4 +1,5 @@
-// Speaking a sentence; silent while the solve loop runs.
+// Speaking a sentence; silent while the solve loop runs. While a guided video
+// runs, the sentence is also shown as a caption for players without sound.
 #include "app/form1.h"
 
 void Form1::ComSpeak_Click() {
@@ -6,6 +7,7 @@ void Form1::ComSpeak_Click() {
   // Taken before pending events run: a handler that announces something of
   // its own meanwhile must not replace this sentence.
   const std::string sentence = MsgText;
-  sys.doEvents();
-  sys.speak(sentence);
+  DoEvents();
+  if (!VideoStopped()) window.setSubtitle(sentence);
+  window.gate.pass([&] { sys.speak(sentence); });
 }

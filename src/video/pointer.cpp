@@ -1,0 +1,91 @@
+// Where the guided pointer goes, how it is put there, and the click it makes
+// on arrival: the same handler a player's click reaches.
+#include <cmath>
+
+#include "app/form1.h"
+
+void Form1::SetMouse() {
+  MerlinCode();
+  PointerWork = 0.5f;
+  if (ActionLetter != "S") {
+    if (CtlIndex < 0 || CtlIndex >= window.count() || window.control(CtlIndex).kind() == ControlKind::Timer) {
+      // No control there to point at: the pointer stays where it is.
+      TargetX = PointerX * TwipsPerPixel;
+      TargetY = PointerY * TwipsPerPixel;
+    } else {
+      const Control& c = window.control(CtlIndex);
+      TargetX = c.left() + c.width() * PointerWork;
+      TargetY = c.top() + c.height() / 2;
+    }
+  } else {
+    AnchorRow = toInt16(idiv(ActionIndex, BoxColumns));
+    AnchorCol = toInt16(imod(ActionIndex, BoxColumns));
+    TargetX = FlexBox().left() + static_cast<float>(toInt16(CellWidth * AnchorCol)) +
+              static_cast<float>(CellWidth) * PointerWork;
+    TargetY = FlexBox().top() + static_cast<float>(toInt16(CellHeight * AnchorRow)) +
+              static_cast<float>(CellHeight) / 2;
+  }
+  TargetX = TargetX / TwipsPerPixel;
+  StepLength = 60;
+  StepX = roundInt32(static_cast<double>(TargetX) - PointerX);
+  TargetY = TargetY / TwipsPerPixel;
+  StepY = roundInt32(static_cast<double>(TargetY) - PointerY);
+  const long long squares = static_cast<long long>(StepX) * StepX + static_cast<long long>(StepY) * StepY;
+  PointerWork = static_cast<float>(std::sqrt(static_cast<double>(roundInt32(static_cast<double>(squares)))));
+  StepTotal = roundInt16(static_cast<double>(PointerWork) / StepLength);
+  if (StepTotal != 0) {
+    StepX = roundInt32(static_cast<double>(StepX) / StepTotal);
+    StepY = roundInt32(static_cast<double>(StepY) / StepTotal);
+  }
+  StepLength = 80;
+  StepCount = 0;
+  TimerState = 7;
+  Timer1().setInterval(80);
+}
+
+void Form1::MoveMouse(float X, float Y) {
+  const int x = roundInt32(X), y = roundInt32(Y);
+  if (sys.setCursorPos(x, y)) return;
+  // The platform keeps the pointer to the player: the window draws the guided
+  // one, and the controls hear of it as they would of the real pointer.
+  window.showPointer(x, y);
+  HoverAt(x, y);
+}
+
+void Form1::HoverAt(int x, int y) {
+  const float xt = static_cast<float>(x) * TwipsPerPixel, yt = static_cast<float>(y) * TwipsPerPixel;
+  const int k = window.controlAt(xt, yt);
+  if (k < 0) {
+    const float unit = window.scaleMode == 3 ? 1.0f : TwipsPerPixel;
+    Form_MouseMove(0, 0, static_cast<float>(x) * unit, static_cast<float>(y) * unit);
+    return;
+  }
+  Control& c = window.control(k);
+  c.mouseMove(0, 0, xt - c.left(), yt - c.top());
+}
+
+void Form1::ActionLink() {
+  const int i = ActionIndex;
+  if (ActionLetter == "B") {
+    ComBT(i).click();
+  } else if (ActionLetter == "O") {
+    OptSq(i).select();
+  } else if (ActionLetter == "K") {
+    ComKey(i).click();
+  } else if (ActionLetter == "M") {
+    LabTip().click();
+  } else if (ActionLetter == "L") {
+    ListBoxSize().setListIndex(i);
+  } else if (ActionLetter == "S") {
+    // A square the box does not have (the player may have chosen a smaller
+    // box while the video ran) is a click on nothing.
+    if (i < 0 || i >= BoxSquares) return;
+    AnchorRow = toInt16(idiv(i, BoxColumns));
+    AnchorCol = toInt16(imod(i, BoxColumns));
+    FlexBox().setRow(AnchorRow);
+    FlexBox().setCol(AnchorCol);
+    FlexBox().click();
+  } else if (ActionLetter == "T") {
+    ComTile(i).click();
+  }
+}

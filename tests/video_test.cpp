@@ -1,0 +1,299 @@
+// The guided video, the pointer's glide and the solve loop, with the timer
+// cranked by hand.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <tuple>
+
+#include "harness.h"
+
+namespace {
+
+// Ticks until the video has ended or waits for the player; the number of ticks.
+int crank(Game& g, int limit = 20000) {
+  int ticks = 0;
+  for (; g.f().Timer1().enabled() && ticks < limit; ++ticks) g.tick();
+  return ticks;
+}
+
+// Plays the video to its end, answering each wait with a click of the
+// player on the control the pointer has come to.
+void playToEnd(Game& g) {
+  Form1& f = g.f();
+  for (int waits = 0; waits < 50 && f.VideoState != 0; ++waits) {
+    crank(g);
+    if (f.VideoState == 0) break;
+    const int k = f.window.controlAt(f.PointerX * f.TwipsPerPixel, f.PointerY * f.TwipsPerPixel);
+    ASSERT_GE(k, 0) << "waiting with the pointer on no control";
+    f.window.control(k).playerClick();
+  }
+  ASSERT_EQ(f.VideoState, 0);
+  ASSERT_EQ(f.TimerState, 0);
+}
+
+// A game whose information video is the given script (CR LF added).
+struct ScriptGame {
+  TempDir dir;
+  std::unique_ptr<Game> game;
+  explicit ScriptGame(const std::vector<std::string>& lines) {
+    dir.copyShipped("PENTIPOS.TXT");
+    dir.copyShipped("OBJECTS.TXT");
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    dir.write("VIDINFO5.TXT", text);
+    game = std::make_unique<Game>(1920, 1080, dir.path());
+  }
+  void start(int soundAnswer) {
+    game->sys.yesNoAnswers = {soundAnswer};
+    game->clickKey(3);
+  }
+};
+
+TEST(Video, EveryActionLetterSaysWhereThePointerGoesAndClicksThere) {
+  // Line, sentence, and what the click did.
+  const std::tuple<std::string, std::string, std::function<bool(Form1&)>> cases[] = {
+      {"M   46BY2", "Move the Mouse to  Select Box Tile and Click", [](Form1&) { return true; }},
+      {"M   44OY1", "Move the Mouse to Set Tile Size 6 Squares and Click", [](Form1& f) { return f.SqVariant == 1; }},
+      {"M   42KY4", "Move the Mouse to Rotate Right and Click", [](Form1& f) { return f.LastKey == 5; }},
+      {"M   47MY 13", "Move the Mouse to Information Label and Click",
+       [](Form1& f) { return f.LabTip().caption() == "This label\r\nprovides\r\nInformation"; }},
+      {"M   45LY3", "Move the Mouse to ListBox and Scroll down to 5 by  8 and Click",
+       [](Form1& f) { return f.BoxSize == "5 by  8"; }},
+      {"M   41SY 12", "Move the Mouse to Box square 12 and Click", [](Form1& f) { return f.AnchorSq == 12; }},
+      {"M   41SY12x", "Move the Mouse to Box square12x and Click", [](Form1& f) { return f.AnchorSq == 12; }},
+      {"M   40TY  2", "Move the Mouse to Tile   2 and Click", [](Form1& f) { return f.TileNo == 2 && f.TileSelected; }},
+      {"M   42KN1", "Move the Mouse to Reset Tile and You Click", [](Form1& f) { return f.TileSelected; }},
+  };
+  for (const auto& [line, sentence, clicked] : cases) {
+    SCOPED_TRACE(line);
+    ScriptGame s({"M   40TY1", line, "."});
+    s.start(6);
+    Form1& f = s.game->f();
+    crank(*s.game);
+    EXPECT_EQ(s.game->sys.spoken.at(1), sentence);
+    EXPECT_TRUE(clicked(f));
+    if (line[7] == 'N') EXPECT_EQ(f.VideoState, 7);  // waits for the player
+    // The pointer ends on the centre of the control the record names.
+    const int k = f.window.controlAt(f.PointerX * f.TwipsPerPixel, f.PointerY * f.TwipsPerPixel);
+    if (line[6] == 'K') EXPECT_EQ(&f.window.control(k), &f.ComKey(line[8] - '0'));
+    if (line[6] == 'M') EXPECT_EQ(&f.window.control(k), &f.LabTip());
+    EXPECT_TRUE(s.game->sys.messages.empty()) << s.game->sys.messages.front();
+  }
+}
+
+TEST(Video, GlidesInSixtyPixelStepsAtItsPaceAndWaitsForTheRightClicks) {
+  ScriptGame s({"S  First line", "M   40TN0", "S  After the wait", "M   42KY1", "."});
+  Game& g = *s.game;
+  Form1& f = g.f();
+  s.start(6);
+  EXPECT_EQ(f.Timer1().interval(), 500);
+  g.tick();
+  g.tick();
+  EXPECT_EQ(f.Timer1().interval(), 80);  // from the first "M" line on
+  const float tx = f.TargetX, ty = f.TargetY;
+  EXPECT_GT(f.StepTotal, 10);
+  for (int n = 1; n <= f.StepTotal; ++n) {
+    g.tick();
+    EXPECT_EQ(g.sys.pointer.back(), std::make_pair(roundInt32(n * f.StepX), roundInt32(n * f.StepY)));
+    EXPECT_LT(std::hypot(f.StepX, f.StepY), 75.0);
+  }
+  g.tick();
+  EXPECT_EQ(g.sys.pointer.back(), std::make_pair(roundInt32(tx), roundInt32(ty)));
+  EXPECT_FALSE(f.Timer1().enabled());  // waiting
+  for (Control* idle : {static_cast<Control*>(&f.ComBT(0)), &f.LabTip()}) {
+    idle->playerClick();
+    EXPECT_FALSE(f.Timer1().enabled());
+  }
+  g.clickTile(5);  // any of the player's controls lets it go on
+  EXPECT_TRUE(f.Timer1().enabled());
+  EXPECT_EQ(f.Timer1().interval(), 80);
+  g.tick();
+  EXPECT_EQ(g.lastSpoken(), "After the wait");
+  // The other controls resume it too.
+  const std::function<void()> resumers[] = {[&] { g.clickKey(4); }, [&] { g.clickCell(1, 1); },
+                                            [&] { g.selectSize("5 by 10"); }, [&] { g.selectSquares(1); }};
+  for (const auto& resume : resumers) {
+    f.ClickFlag = "N";
+    f.Timer1().setEnabled(false);
+    resume();
+    EXPECT_TRUE(f.Timer1().enabled());
+  }
+}
+
+TEST(Video, TheSoundAnswerChoosesTheLinesSpoken) {
+  const std::vector<std::string> script = {"S  Always? No", "SY Always", "M   40TY1", "MY  40TY2", ".", "S  never read"};
+  for (const auto& [answer, spoken] :
+       {std::pair{6, std::vector<std::string>{"Always? No", "Always", "Move the Mouse to Tile 1 and Click",
+                                              "Move the Mouse to Tile 2 and Click"}},
+        {7, {"Always", "Move the Mouse to Tile 2 and Click"}}}) {
+    ScriptGame s(script);
+    s.game->f().FlexBox().setRow(0);
+    s.game->clickTile(0);
+    s.game->clickCell(0, 0);  // starting a video clears the box first
+    s.start(answer);
+    EXPECT_EQ(s.game->f().PlacedSquares, 0);
+    EXPECT_EQ(s.game->sys.questions.back(), "Do you want to hear the sound\r\nafter the start of the Video?");
+    s.game->sys.spoken.clear();
+    crank(*s.game);
+    EXPECT_EQ(s.game->sys.spoken, spoken);
+    EXPECT_EQ(s.game->f().VideoState, 0);
+  }
+}
+
+// A missing script, one without a "." line, an "M" line naming no control and
+// a faulty line all end or go on cleanly, each with at most one message box.
+TEST(Video, FaultyScriptsEndCleanly) {
+  const std::tuple<std::vector<std::string>, std::vector<std::string>> cases[] = {
+      {{"S  only line"}, {}},                       // no "." line
+      {{"M   47MY 60", "."}, {}},                   // beyond the last control: the pointer stays
+      {{"M   48KY4", "."}, {"NFmt=48NObjx=45"}},    // a control number past the table
+      {{"M   40OY7", "."}, {"element 7"}},          // OptSq(7) does not exist: stopped, shown once
+  };
+  for (const auto& [lines, boxes] : cases) {
+    SCOPED_TRACE(lines[0]);
+    ScriptGame s(lines);
+    std::ifstream shipped(std::string(KARVELON_DATA_DIR) + "/OBJECTS.TXT", std::ios::binary);
+    const std::string objects((std::istreambuf_iterator<char>(shipped)), std::istreambuf_iterator<char>());
+    s.dir.write("OBJECTS.TXT", objects.substr(0, 48 * 64) + " 48   045" + std::string(53, ' ') + "\r\n");
+    s.start(7);
+    crank(*s.game);
+    std::vector<std::string> seen = s.game->sys.messages;
+    ASSERT_EQ(seen.size(), boxes.size());
+    for (size_t i = 0; i < seen.size(); ++i) EXPECT_NE(seen[i].find(boxes[i]), std::string::npos) << seen[i];
+    if (boxes.empty() || boxes[0][0] == 'N') EXPECT_EQ(s.game->f().VideoState, 0);
+    EXPECT_FALSE(s.game->f().Timer1().enabled());
+  }
+  ScriptGame missing({});
+  std::filesystem::remove(missing.dir.path() + "/VIDINFO5.TXT");
+  missing.start(6);
+  crank(*missing.game);
+  EXPECT_EQ(missing.game->f().VideoState + missing.game->sys.messages.size(), 0u);
+}
+
+TEST(Video, WatchVideoStopsItEvenDuringASentenceAndStartsItAgainLater) {
+  ScriptGame s({"S  One", "S  Two", "S  Three", "."});
+  Game& g = *s.game;
+  Form1& f = g.f();
+  g.sys.onDoEvents = [&] {
+    if (g.lastSpoken() == "One") g.clickKey(3);  // arrives while "One" is spoken
+  };
+  s.start(6);
+  crank(g);
+  EXPECT_EQ(g.sys.spoken, std::vector<std::string>{"One"});
+  EXPECT_EQ(f.VideoState + f.TimerState, 0);
+  EXPECT_EQ(f.window.subtitle(), "");
+  g.sys.onDoEvents = nullptr;
+  g.sys.yesNoAnswers = {6};
+  g.clickKey(3);
+  crank(g);
+  EXPECT_EQ(g.lastSpoken(), "Three");
+  // "Solve Puzzle" answered Yes while a video runs stops it, and nothing starts.
+  s.start(6);
+  g.sys.yesNoAnswers = {6};
+  g.clickKey(2);
+  EXPECT_EQ(f.VideoState + f.TimerState, 0);
+  EXPECT_EQ(f.VideoPath, s.dir.path() + "/VIDINFO5.TXT");
+}
+
+// Where the platform keeps the pointer, the window draws it and the control
+// under it hears of it; a caption shows the sentence while the video runs.
+TEST(Video, DrawnPointerAndCaptionsWithoutThePlatformsHelp) {
+  ScriptGame s({"S  Watch the label.", "M   42KY4", "."});
+  Game& g = *s.game;
+  Form1& f = g.f();
+  g.sys.pointerMovable = false;
+  s.start(6);
+  g.tick();
+  EXPECT_EQ(f.window.subtitle(), "Watch the label.");
+  while (f.TimerState != 8) g.tick();
+  while (f.TimerState == 8) g.tick();
+  EXPECT_TRUE(f.window.pointerShown());
+  EXPECT_EQ(f.window.controlAt(f.window.pointerX() * 15.0f, f.window.pointerY() * 15.0f), 229);
+  EXPECT_EQ(f.LabTip().caption(), "Click to\r\nRotate Right\r\n 4");
+  crank(g);
+  EXPECT_FALSE(f.window.pointerShown());
+  EXPECT_EQ(f.window.subtitle(), "");
+}
+
+TEST(Pointer, WorkedExampleAndBoxSquares) {
+  Game g;
+  Form1& f = g.f();
+  f.TwipsPerPixel = 15;
+  f.PointerX = f.PointerY = 0;
+  f.ComKey(4).setBounds(1500, 3000, 1200, 600);
+  f.ScriptMsgNo = 42;
+  f.ActionIndex = 4;
+  f.ActionLetter = "K";
+  f.SetMouse();
+  EXPECT_EQ(std::make_tuple(f.TargetX, f.TargetY, f.StepTotal, f.StepX, f.StepY),
+            std::make_tuple(140.0f, 220.0f, int16_t{4}, 35, 55));
+  EXPECT_EQ(f.Timer1().interval(), 80);
+  g.selectSize("5 by  8");
+  f.ActionIndex = 17;
+  f.ActionLetter = "S";
+  f.SetMouse();
+  EXPECT_EQ(std::make_pair(f.AnchorRow, f.AnchorCol), std::make_pair(int16_t{2}, int16_t{1}));
+  EXPECT_FLOAT_EQ(f.TargetX * 15, f.FlexBox().left() + f.CellWidth * 1.5f);
+  EXPECT_FLOAT_EQ(f.TargetY * 15, f.FlexBox().top() + f.CellHeight * 2.5f);
+  f.PointerX = f.TargetX - 12;
+  f.PointerY = f.TargetY + 16;
+  f.SetMouse();
+  EXPECT_EQ(f.StepTotal, 0);  // 20 pixels: one jump
+  // The sign rule: one record serves a control array.
+  for (const auto& [record, index, position] : {std::tuple{40, 7, 209}, {46, 2, 4}, {44, 1, 219}, {47, 13, 246}}) {
+    f.ScriptMsgNo = static_cast<int16_t>(record);
+    f.ActionIndex = static_cast<int16_t>(index);
+    f.MerlinCode();
+    EXPECT_EQ(f.CtlIndex, position) << record;
+  }
+}
+
+TEST(SolveLoop, TakesTileAfterTileSilentlyAndStopsAfterTheLast) {
+  Game g;
+  Form1& f = g.f();
+  g.clickTile(15);
+  g.clickCell(0, 0);  // the loop starts on a cleared box
+  g.sys.spoken.clear();
+  g.sys.yesNoAnswers = {7};
+  g.clickKey(2);
+  EXPECT_EQ(g.sys.questions.back(), "Do you want to a short video\r\nor longer Solve Loop?");
+  EXPECT_EQ(std::make_tuple(f.TimerState, f.Timer1().interval(), f.PlacedSquares), std::make_tuple(1, 20, 0));
+  for (int t = 0; t <= f.LastTile; ++t) {
+    g.tick();
+    EXPECT_NE(f.TileAnchor(t), -1) << t;
+    EXPECT_EQ(f.SolveTile, t + 1);
+  }
+  EXPECT_EQ(f.TimerState, 0);  // stopped after tile 11
+  EXPECT_FALSE(f.Timer1().enabled());
+  EXPECT_EQ(f.PlacedSquares, 60);
+  EXPECT_TRUE(g.sys.spoken.empty());
+  EXPECT_EQ(checkBookkeeping(f), "");
+  // A tile that fits only turned: the loop tries the orientations in turn.
+  g.selectSize("3 by 20");
+  g.sys.yesNoAnswers = {7};
+  g.clickKey(2);
+  crank(g);
+  for (int t = 0; t <= f.LastTile; ++t) EXPECT_NE(f.TileAnchor(t), -1) << t;
+  g.clickKey(0);
+  EXPECT_EQ(f.PlacedSquares, 0);
+}
+
+TEST(Video, EveryShippedScriptPlaysToItsEnd) {
+  for (const auto& entry : std::filesystem::directory_iterator(KARVELON_DATA_DIR)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("VID", 0) != 0) continue;
+    SCOPED_TRACE(name);
+    Game g;
+    if (name[name.size() - 5] == '6' || name[3] == '6') g.selectSquares(1);
+    g.f().VideoPath = entry.path().string();
+    g.sys.yesNoAnswers = {6};
+    g.clickKey(3);
+    playToEnd(g);
+    EXPECT_TRUE(g.sys.messages.empty()) << g.sys.messages.front();
+    EXPECT_GE(g.sys.spoken.size(), 20u);
+  }
+}
+
+}  // namespace
