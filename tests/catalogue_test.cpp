@@ -21,57 +21,35 @@ struct Reading {
   }
 };
 
-}  // namespace
-
-TEST(PieceFile, BoxSizeLineIsScaledToTheScreen) {
-  Reading r("B00006 10 0480 0960 450\r\nB10715 15 0300 0600 470\r\n", 1.5f, 1.25f);
-  EXPECT_TRUE(r.sys.messages.empty());
-  EXPECT_EQ(r.f.SizeLines(0, 0), 6);
-  EXPECT_EQ(r.f.SizeCols(0, 0), 10);
-  EXPECT_EQ(r.f.SizeLeft(0, 0), 720);
-  EXPECT_EQ(r.f.SizeTop(0, 0), 1200);
-  EXPECT_EQ(r.f.SizeCellH(0, 0), 562);  // 562.5 to the even neighbour
-  EXPECT_EQ(r.f.SizeCellW(0, 0), 675);
+TEST(PieceFile, FieldsAreReadByPositionAndScaledToTheScreen) {
+  Reading r(
+      "B00006 10 0480 0960 450\r\n"
+      "B10715 15 0300 0600 470\n"  // a line feed alone ends a line
+      "B00305 07 0480 0960 450\r"  // and so does a carriage return alone
+      "T0005 1 2  00960\r\nT1209 30000-0120\r\nT0007  2.5  3.5\r\n"
+      "P 4 12345\r\nP 5 10203040506070\r\n"  // 2.5 codes round to two; column 9 unread
+      "b00106 10 0480 0960 450\r\n\xe9\xff high bytes\r\n\r\nX\r\n"  // skipped
+      "E18 99 03 31 32 60 ignored\r\nD12 3443444554\r\n"
+      "T0012 00480",  // the last line needs no break; its missing field reads as 0
+      1.5f, 1.25f);
+  ASSERT_TRUE(r.sys.messages.empty());
+  EXPECT_EQ((std::vector<int>{r.f.SizeLines(0, 0), r.f.SizeCols(0, 0), r.f.SizeLeft(0, 0), r.f.SizeTop(0, 0),
+                              r.f.SizeCellH(0, 0), r.f.SizeCellW(0, 0)}),
+            (std::vector<int>{6, 10, 720, 1200, 562, 675}));  // 562.5 to the even neighbour
   EXPECT_EQ(r.f.SizeCols(1, 7), 15);    // 225 squares still fit
   EXPECT_EQ(r.f.SizeCellH(1, 7), 588);  // 587.5 to the even neighbour
-}
-
-TEST(PieceFile, PaletteLinesReadTheirFieldsByTheLeadingNumberRule) {
-  Reading r("T0005 1 2  00960\r\nT1209 30000-0120\r\nT0007  2.5  3.5\r\nT0012 00480", 1.5f, 1.25f);
-  ASSERT_TRUE(r.sys.messages.empty());
-  EXPECT_EQ(r.f.PalLeft(0, 5), 18);
+  EXPECT_EQ(r.f.SizeCols(0, 3), 7);
+  EXPECT_EQ(r.f.SizeLines(0, 1), 0);
+  EXPECT_EQ(r.f.PalLeft(0, 5), 18);       // "1 2" reads as 12
   EXPECT_EQ(r.f.PalLeft(1, 209), 45000);  // beyond 16 bits once scaled
   EXPECT_EQ(r.f.PalTop(1, 209), -150);
   EXPECT_EQ(r.f.PalLeft(0, 7), 3);  // 2.5 reads as 2, then scaled
   EXPECT_EQ(r.f.PalTop(0, 7), 5);
-  EXPECT_EQ(r.f.PalTop(0, 12), 0);  // a field beyond the end of the line reads as 0
-}
-
-TEST(PieceFile, OrientationLinesHoldUpToSevenCodes) {
-  Reading r("P 4 12345\r\nP 5 10203040506070\r\n");  // 2.5 codes round to two, column 9 unread
-  ASSERT_TRUE(r.sys.messages.empty());
+  EXPECT_EQ(std::make_pair(r.f.PalLeft(0, 12), r.f.PalTop(0, 12)), std::make_pair(720, 0));
   EXPECT_EQ(r.f.KindOrient(4, 2), 34);
   EXPECT_EQ(r.f.KindOrient(4, 3), 0);
   for (int j = 1; j <= 7; ++j) EXPECT_EQ(r.f.KindOrient(5, j), 10 * j);
-}
-
-TEST(PieceFile, EveryKindOfLineBreakEndsALine) {
-  Reading r(
-      "B00106 10 0480 0960 450\n"  // line feed alone
-      "B00305 07 0480 0960 450\r"  // carriage return alone
-      "B00415 15 0480 0960 450");  // last line without a break
-  EXPECT_TRUE(r.sys.messages.empty());
-  EXPECT_EQ(r.f.SizeLines(0, 1), 6);
-  EXPECT_EQ(r.f.SizeCols(0, 3), 7);
-  EXPECT_EQ(r.f.SizeLines(0, 4), 15);
-}
-
-TEST(PieceFile, OtherLinesAreSkippedAndPatternsStoredAsTheyStand) {
-  Reading r("b00106 10 0480 0960 450\r\n\xe9\xff high bytes\r\n\r\nX\r\n"
-            "E18 99 03 31 32 60 ignored\r\nD12 3443444554\r\n");
-  EXPECT_TRUE(r.sys.messages.empty());
-  EXPECT_EQ(r.f.SizeLines(0, 1), 0);  // the lower-case line stored nothing
-  EXPECT_EQ(r.f.Dels88(18), "99 03 31 3");
+  EXPECT_EQ(r.f.Dels88(18), "99 03 31 3");  // patterns are stored as they stand
   EXPECT_EQ(r.f.Dels810(12), "3443444554");
 }
 
@@ -101,3 +79,5 @@ TEST(PieceFile, AFaultyLineStopsReadingWithItsText) {
     EXPECT_EQ(r.f.SizeLines(0, 2), 0);  // the line after is never read
   }
 }
+
+}  // namespace

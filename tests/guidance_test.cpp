@@ -7,8 +7,6 @@
 
 #include "harness.h"
 
-namespace {
-
 TEST(Hover, ControlsExplainThemselves) {
   Game g;
   Form1& f = g.f();
@@ -29,6 +27,8 @@ TEST(Hover, ControlsExplainThemselves) {
   }
 }
 
+// Figures only for squares of the box: never for the grid's extra row and
+// column nor beyond its edges, in any box.
 TEST(Hover, GridShowsFiguresOnlyForSquaresOfTheBox) {
   Game g;
   Form1& f = g.f();
@@ -51,11 +51,8 @@ TEST(Hover, GridShowsFiguresOnlyForSquaresOfTheBox) {
     for (int i = 0; i < f.ListBoxSize().listCount(); ++i) {
       f.ListBoxSize().setListIndex(i);
       const float cols = f.BoxColumns, lines = f.BoxLines;
-      for (auto [x, y] : {std::pair{cols + 0.01f, 0.5f}, {0.5f, lines + 0.01f}, {-0.01f, 0.5f}, {0.5f, -0.01f}}) {
+      for (auto [x, y] : {std::pair{cols + 0.01f, 0.5f}, {0.5f, lines + 0.01f}, {-0.01f, 0.5f}, {0.5f, -0.01f}})
         EXPECT_EQ(over(x, y), "Click to\r\nMove Tile Here") << f.BoxSize << " at " << x << "," << y;
-      }
     }
   }
 }
-
-}  // namespace

@@ -8,8 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "app/window_design.h"
 #include "harness.h"
@@ -40,19 +38,12 @@ Piece placed(Piece cells) {
 
 // The squares of tile t of variant v, in the order the file lists them.
 Piece shape(int v, int t) {
-  Form1& f = game().f();
   Piece out;
-  for (int s = 0, n = v + 5; s < n; ++s) out.push_back({f.ShapeOrig(v, t, s) / n, f.ShapeOrig(v, t, s) % n});
+  for (int s = 0, n = v + 5; s < n; ++s) {
+    const int code = game().f().ShapeOrig(v, t, s);
+    out.push_back({code / n, code % n});
+  }
   return out;
-}
-
-bool edgeJoined(const Piece& p) {
-  const auto touch = [](Cell a, Cell b) { return std::abs(a.line - b.line) + std::abs(a.column - b.column) == 1; };
-  std::set<Cell> seen{p[0]};
-  for (std::size_t pass = 1; pass < p.size(); ++pass)
-    for (const Cell& n : p)
-      if (std::any_of(seen.begin(), seen.end(), [&](Cell c) { return touch(c, n); })) seen.insert(n);
-  return seen.size() == p.size();
 }
 
 // Action key 4 (rotate right), 5 (rotate left), 6 (mirror left-right) or 7
@@ -102,23 +93,46 @@ TEST(PentiposData, ReadsWithoutFaultAndEndsEveryLineInCrLf) {
   EXPECT_TRUE(f.TileFits && game().sys.messages.empty() && f.ScaleX == 1.0f && f.ScaleY == 1.0f);
 }
 
-TEST(PentiposData, PalettesDrawEachTileInItsShapeInsideTheWindow) {
+// Each tile: drawn in its shape on the palette, an edge-joined polyomino in
+// reading order unlike every other, and its kind's orientation codes reach
+// each of its orientations once. The units digit's key is pressed first,
+// then the tens digit's unless 0.
+TEST(PentiposData, TilesAreEveryPolyominoOnceDrawnInTheirShapeWithCodesForEachOrientation) {
+  Form1& f = game().f();
   for (int v = 0; v < 2; ++v) {
     const int size = v == 0 ? 600 : design::kPaletteButtonSize, n = v + 5;
     const auto buttons = palette(v);
+    std::set<Piece> seen;
     for (int t = 0; t < kTiles[v]; ++t) {
+      SCOPED_TRACE("variant " + std::to_string(v) + " tile " + std::to_string(t));
       const Piece s = shape(v, t);
-      Piece drawn, expected;
+      Piece drawn;
       for (int i = 0; i < n; ++i) {
         const Rect &b = buttons[n * t + i], &first = buttons[n * t];
-        ASSERT_TRUE((b.left - first.left) % size == 0 && (b.top - first.top) % size == 0) << "tile " << t;
-        drawn.push_back({(b.top - first.top) / size, (b.left - first.left) / size});
-        expected.push_back({s[i].line - s[0].line, s[i].column - s[0].column});
+        ASSERT_TRUE((b.left - first.left) % size == 0 && (b.top - first.top) % size == 0);
+        drawn.push_back({(b.top - first.top) / size + s[0].line, (b.left - first.left) / size + s[0].column});
       }
       // Only the first hexomino button shows the tile's number; the others look alike.
-      if (v == 1) std::sort(drawn.begin(), drawn.end()), std::sort(expected.begin(), expected.end());
-      EXPECT_EQ(drawn, expected) << "variant " << v << " tile " << t << " differs from its palette drawing";
-      EXPECT_TRUE(v == 0 || game().f().TileColor(t) == design::kPalette[t].color) << "colour of tile " << t;
+      EXPECT_EQ(v == 0 ? drawn : placed(drawn), v == 0 ? s : placed(s)) << "differs from its palette drawing";
+      EXPECT_TRUE(v == 0 || f.TileColor(t) == design::kPalette[t].color) << "colour";
+      EXPECT_EQ(placed(s), s) << "not in reading order against top and left";
+      std::set<Cell> joined{s[0]};
+      for (int pass = 1; pass < n; ++pass)
+        for (const Cell& c : s)
+          for (const Cell& j : Piece(joined.begin(), joined.end()))
+            if (std::abs(c.line - j.line) + std::abs(c.column - j.column) == 1) joined.insert(c);
+      EXPECT_EQ(joined.size(), s.size()) << "repeats a square or is not edge-joined";
+      const auto forms = tiling::orientations(s);
+      EXPECT_TRUE(seen.insert(*std::min_element(forms.begin(), forms.end())).second) << "repeats another tile";
+      std::set<Piece> reached{s};
+      const int kind = f.TileKind(v * 12 + t);
+      for (int j = 1; j <= 7 && f.KindOrient(kind, j) != 0; ++j) {
+        const int code = f.KindOrient(kind, j), first = code % 10, second = code / 10;
+        ASSERT_TRUE(first >= 4 && first <= 7 && (second == 0 || (second >= 4 && second <= 7))) << code;
+        const Piece p = press(s, first, n);
+        EXPECT_TRUE(reached.insert(second == 0 ? p : press(p, second, n)).second) << "code " << code;
+      }
+      EXPECT_EQ(reached.size(), forms.size()) << "kind " << kind << " misses orientations";
     }
     for (std::size_t i = 0; i < buttons.size(); ++i) {
       EXPECT_TRUE(inWindow(buttons[i])) << "button " << i;
@@ -128,112 +142,60 @@ TEST(PentiposData, PalettesDrawEachTileInItsShapeInsideTheWindow) {
   }
 }
 
-TEST(PentiposData, ShapesAreEveryPolyominoOnceAndCodesReachEachOrientationOnce) {
-  Form1& f = game().f();
-  for (int v = 0; v < 2; ++v) {
-    std::set<Piece> seen;
-    for (int t = 0; t < kTiles[v]; ++t) {
-      const Piece s = shape(v, t);
-      const std::string what = "variant " + std::to_string(v) + " tile " + std::to_string(t);
-      EXPECT_EQ(placed(s), s) << what << " not in reading order against top and left";
-      EXPECT_TRUE(edgeJoined(s)) << what << " repeats a square or is not edge-joined";
-      const auto forms = tiling::orientations(s);
-      EXPECT_TRUE(seen.insert(*std::min_element(forms.begin(), forms.end())).second) << what << " repeats another";
-      const int kind = f.TileKind(v * 12 + t);
-      std::set<Piece> reached{s};
-      // The units digit's key is pressed first, then the tens digit's unless 0.
-      for (int j = 1; j <= 7 && f.KindOrient(kind, j) != 0; ++j) {
-        const int code = f.KindOrient(kind, j), first = code % 10, second = code / 10;
-        ASSERT_TRUE(first >= 4 && first <= 7 && (second == 0 || (second >= 4 && second <= 7))) << code;
-        const Piece p = press(s, first, v + 5);
-        EXPECT_TRUE(reached.insert(second == 0 ? p : press(p, second, v + 5)).second) << what << " code " << code;
-      }
-      EXPECT_EQ(reached.size(), forms.size()) << what << " kind " << kind << " misses orientations";
-    }
-  }
-}
-
 TEST(PentiposData, BoxesStayInTheWindowClearOfEveryOtherControl) {
   Form1& f = game().f();
   for (int v = 0; v < 2; ++v) {
     for (int slot = 0; slot <= 16 && f.SizeLines(v, slot) != 0; ++slot) {
       const int lines = f.SizeLines(v, slot), cols = f.SizeCols(v, slot), cell = f.SizeCellW(v, slot);
-      const std::string name = "box " + std::to_string(lines) + " by " + std::to_string(cols);
+      SCOPED_TRACE("box " + std::to_string(lines) + " by " + std::to_string(cols));
       // The grid's margin is three twips per column, in height as well.
       const Rect box{f.SizeLeft(v, slot), f.SizeTop(v, slot), f.SizeLeft(v, slot) + cols * (cell + 3),
                      f.SizeTop(v, slot) + lines * cell + 3 * cols};
-      EXPECT_TRUE(inWindow(box)) << name;
+      EXPECT_TRUE(inWindow(box));
       // The box-tile display shows the selected tile with this box's cells.
       std::vector<Rect> display;
-      for (int t = 0; t < kTiles[v]; ++t) {
+      for (int t = 0; t < kTiles[v]; ++t)
         for (const Piece& o : tiling::orientations(shape(v, t)))
           for (const Cell& c : o) {
             const int left = design::kBoxTileLeft + c.column * cell, top = design::kBoxTileTop + c.line * cell;
             display.push_back(square(left, top, cell));
           }
-      }
-      for (const Rect& d : display) EXPECT_FALSE(overlap(box, d)) << name << " under the tile display";
+      for (const Rect& d : display) EXPECT_FALSE(overlap(box, d)) << "under the tile display";
       display.push_back(box);
       for (const Rect& d : display) {
-        for (const Rect& r : fixedControls()) EXPECT_FALSE(overlap(d, r)) << name << " or its display on a control";
-        for (const Rect& p : palette(v)) EXPECT_FALSE(overlap(d, p)) << name << " or its display on the palette";
+        for (const Rect& r : fixedControls()) EXPECT_FALSE(overlap(d, r)) << "the box or its display on a control";
+        for (const Rect& p : palette(v)) EXPECT_FALSE(overlap(d, p)) << "the box or its display on the palette";
       }
     }
   }
 }
 
-std::vector<int> squaresOf(const std::string& text, std::size_t first) {
-  std::vector<int> out;
-  for (std::size_t k = first; k + 2 <= text.size(); k += 2) out.push_back(std::stoi(text.substr(k, 2)));
-  return out;
-}
-
-// Distinct from the patterns seen before, and the shipped pentominoes fill the
-// rest of the 8 by cols box; the tiling found is checked too.
-void expectNewAndFillable(std::set<std::vector<int>>& seen, std::vector<int> grey, int cols, const std::string& what) {
-  std::sort(grey.begin(), grey.end());
-  EXPECT_EQ(std::adjacent_find(grey.begin(), grey.end()), grey.end()) << what << " greys a square twice";
-  ASSERT_LT(grey.back(), 8 * cols) << what;
-  EXPECT_TRUE(seen.insert(grey).second) << what << " repeats another";
-  std::vector<bool> blocked(8 * cols, false);
-  for (int s : grey) blocked[s] = true;
-  std::vector<Piece> pieces;
-  for (int t = 0; t < 12; ++t) pieces.push_back(shape(0, t));
-  const auto found = tiling::solve(8, cols, blocked, pieces);
-  ASSERT_TRUE(found.has_value()) << what << " leaves a box the 12 tiles cannot fill";
-  std::vector<int> cover(8 * cols, 0);
-  std::set<int> used;
-  for (const auto& p : *found) {
-    const auto forms = tiling::orientations(pieces[p.piece]);
-    EXPECT_TRUE(used.insert(p.piece).second && std::count(forms.begin(), forms.end(), placed(p.squares)) == 1) << what;
-    for (const Cell& c : p.squares) ++cover[c.line * cols + c.column];
-  }
-  for (int s = 0; s < 8 * cols; ++s) EXPECT_EQ(cover[s], blocked[s] ? 0 : 1) << what << ": square " << s;
-}
-
+// Each pattern: distinct from the others, and the shipped pentominoes fill the
+// rest of the 8 by 8 or 8 by 10 box. How the game greys them, with the block
+// button, is checked on every pattern by the box tests.
 TEST(PentiposData, PatternsAreDistinctAndLeaveBoxesThePentominoesFill) {
   Form1& f = game().f();
+  const auto squaresOf = [](const std::string& text, std::size_t first) {
+    std::vector<int> out;
+    for (std::size_t k = first; k + 2 <= text.size(); k += 2) out.push_back(std::stoi(text.substr(k, 2)));
+    return out;
+  };
+  std::vector<Piece> pieces;
+  for (int t = 0; t < 12; ++t) pieces.push_back(shape(0, t));
   std::set<std::vector<int>> seen;
-  for (int i = 0; i <= 18; ++i) {
-    const std::string& text = f.Dels88(i);
-    const std::string what = "8 by 8 pattern " + std::to_string(i);
-    auto grey = squaresOf(text, 2);
-    ASSERT_EQ(grey.size(), 4u) << what;
-    // A block line below 4 shows the grey block over its 2 x 2 squares.
-    if (text[0] - '0' < 4) {
-      const int s = (text[0] - '0') * 8 + text[1] - '0';
-      EXPECT_LE(text[1] - '0', 6) << what << " block leaves the box";
-      EXPECT_EQ(std::set<int>(grey.begin(), grey.end()), (std::set<int>{s, s + 1, s + 8, s + 9})) << what;
-    }
-    expectNewAndFillable(seen, grey, 8, what);
-  }
-  // Pattern 12 of the 8 by 10 box holds the five squares every other one adds.
-  const auto always = squaresOf(f.Dels810(12), 0);
-  for (int i = 0; i <= 11; ++i) {
-    auto grey = squaresOf(f.Dels810(i), 0);
-    ASSERT_EQ(grey.size(), 15u) << "8 by 10 pattern " << i;
-    grey.insert(grey.end(), always.begin(), always.end());
-    expectNewAndFillable(seen, grey, 10, "8 by 10 pattern " + std::to_string(i));
+  const auto always = squaresOf(f.Dels810(12), 0);  // the five squares every 8 by 10 pattern adds
+  for (int i = 0; i <= 18 + 12; ++i) {
+    const int cols = i <= 18 ? 8 : 10;
+    const std::string text = i <= 18 ? f.Dels88(i) : f.Dels810(i - 19);
+    SCOPED_TRACE("8 by " + std::to_string(cols) + " pattern " + text);
+    auto grey = squaresOf(text, cols == 8 ? 2 : 0);
+    ASSERT_EQ(grey.size(), cols == 8 ? 4u : 15u);
+    if (cols == 10) grey.insert(grey.end(), always.begin(), always.end());
+    std::sort(grey.begin(), grey.end());
+    EXPECT_TRUE(seen.insert(grey).second) << "repeats another";
+    std::vector<bool> blocked(8 * cols, false);
+    for (int s : grey) blocked.at(s) = true;
+    EXPECT_TRUE(tiling::solve(8, cols, blocked, pieces).has_value()) << "leaves a box the 12 tiles cannot fill";
   }
 }
 

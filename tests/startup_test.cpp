@@ -1,5 +1,5 @@
-// Start-up on different screens, the control collection as designed, the
-// scaling of every control and the control-number table.
+// Start-up on different screens and piece files, the control collection as
+// designed, the scaling of every control and the control-number table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,19 +7,18 @@
 
 #include "harness.h"
 
-TEST(StartUp, ScalesToEveryScreenAndSelectsFiveSquares) {
+TEST(StartUp, ScalesToEveryScreenAndSetsUpTheFirstBox) {
   // 14280 x 1.5625 = 22312.5 and 600 x 1.5625 = 937.5 go to the even neighbour.
   const struct {
     int w, h;
     float sx, sy;
-    std::array<int, 6> bt;   // BTLeft, BTTop, BtnH5, BtnW5, BtnH6, BtnW6
-    std::array<int, 3> pal;  // ComTile(0) Left and Top, ComTile(6) Left
+    std::array<int, 9> at;  // BTLeft, BTTop, BtnH5, BtnW5, BtnH6, BtnW6, ComTile(0) Left and Top, ComTile(6) Left
   } screens[] = {
-      {1264, 761, 1.0f, 1.0f, {2880, 120, 600, 600, 480, 480}, {14280, 120, 18240}},
-      {1975, 761, 1.5625f, 1.0f, {4500, 120, 600, 938, 480, 750}, {22312, 120, 28500}},
-      {1024, 768, 15360 / 18960.0f, 11520 / 11415.0f, {2333, 121, 606, 486, 484, 389}, {11569, 121, 14777}},
-      {1920, 1080, 28800 / 18960.0f, 16200 / 11415.0f, {4375, 170, 852, 911, 681, 729}, {21691, 170, 27706}},
-      {3840, 2160, 57600 / 18960.0f, 32400 / 11415.0f, {8749, 341, 1703, 1823, 1362, 1458}, {43382, 341, 55413}},
+      {1264, 761, 1.0f, 1.0f, {2880, 120, 600, 600, 480, 480, 14280, 120, 18240}},
+      {1975, 761, 1.5625f, 1.0f, {4500, 120, 600, 938, 480, 750, 22312, 120, 28500}},
+      {1024, 768, 15360 / 18960.0f, 11520 / 11415.0f, {2333, 121, 606, 486, 484, 389, 11569, 121, 14777}},
+      {1920, 1080, 28800 / 18960.0f, 16200 / 11415.0f, {4375, 170, 852, 911, 681, 729, 21691, 170, 27706}},
+      {3840, 2160, 57600 / 18960.0f, 32400 / 11415.0f, {8749, 341, 1703, 1823, 1362, 1458, 43382, 341, 55413}},
   };
   for (const auto& s : screens) {
     SCOPED_TRACE(std::to_string(s.w) + "x" + std::to_string(s.h));
@@ -28,80 +27,59 @@ TEST(StartUp, ScalesToEveryScreenAndSelectsFiveSquares) {
     EXPECT_FLOAT_EQ(f.ScaleX, s.sx);
     EXPECT_FLOAT_EQ(f.ScaleY, s.sy);
     EXPECT_EQ(f.ScaleMin, std::min(f.ScaleX, f.ScaleY));
-    EXPECT_EQ((std::array<int, 6>{f.BTLeft, f.BTTop, f.BtnH5, f.BtnW5, f.BtnH6, f.BtnW6}), s.bt);
-    EXPECT_EQ((std::array<int, 3>{f.PalLeft(1, 0), f.PalTop(1, 0), f.PalLeft(1, 6)}), s.pal);
+    EXPECT_EQ((std::array<int, 9>{f.BTLeft, f.BTTop, f.BtnH5, f.BtnW5, f.BtnH6, f.BtnW6, f.PalLeft(1, 0),
+                                  f.PalTop(1, 0), f.PalLeft(1, 6)}), s.at);
     for (int k = 0; k < f.window.count(); ++k) {
       const Control& c = f.window.control(k);
       if (c.kind() == ControlKind::Timer || !c.visible()) continue;
       EXPECT_TRUE(c.left() >= 0 && c.top() >= 0 && c.left() + c.width() <= s.w * 15.0f &&
-                  c.top() + c.height() <= s.h * 15.0f)
-          << c.name() << c.index();
+                  c.top() + c.height() <= s.h * 15.0f) << c.name() << c.index();
     }
-    EXPECT_TRUE(g.sys.messages.empty()) << g.sys.messages.front();
-    EXPECT_EQ(g.sys.shown, 1);
-    EXPECT_FALSE(g.sys.unloaded);
-    EXPECT_TRUE(f.OptSq(0).value());
-    ASSERT_EQ(f.ListBoxSize().listIndex(), 0);
-    EXPECT_EQ(f.BoxSize, f.ListBoxSize().list(0));
-    EXPECT_EQ(f.AvailSquares, 60);
+    EXPECT_TRUE(g.sys.messages.empty() && g.sys.shown == 1 && !g.sys.unloaded);
+    EXPECT_TRUE(f.OptSq(0).value() && f.ListBoxSize().listIndex() == 0);
+    EXPECT_EQ(f.BoxSize, "6 by 10");
   }
 }
 
-TEST(StartUp, SetsUpTheFirstBoxExactlyOnce) {
-  TempDir dir;
-  dir.write("PENTIPOS.TXT", "B00008 08 5865 2610 720\r\n");  // the first size is "8 by  8"
-  Game g(1920, 1080, dir.path());
-  EXPECT_EQ(g.f().BoxSize, "8 by  8");
-  EXPECT_EQ(g.f().Pool88Count, 18);  // one pattern drawn: one set-up
-}
-
-TEST(StartUp, APieceFileThatCannotBeReadIsShownThenEndsTheProgram) {
-  const std::pair<const char*, std::string> cases[] = {  // file content (none: no file), message
-      {nullptr, "No PENTIPOS File"},
-      {"B00006 10 4425 3825 720\r\nB01706 10 4425 3825 720\r\n", "Error in CText B01706 10 4425 3825 720"}};
-  for (const auto& [content, message] : cases) {
+// Each case: file content (none: no file), the message shown, 8 by 8 patterns
+// left, and the sizes listed for 5 and then 6 squares.
+TEST(StartUp, PieceFilesThatCannotBeReadEndTheProgramAndAnEmptyOneKeepsTheBuiltInSizes) {
+  const std::string builtIn =
+      "5 by 12|5 by 10|5 by  8|5 by  5|4 by 15|12 by 15|10 by 12|9 by 14|8 by 12|7 by 12|6 by  6|";
+  const std::tuple<const char*, std::string, int, std::string> cases[] = {
+      {nullptr, "No PENTIPOS File", 0, ""},
+      {"B00006 10 4425 3825 720\r\nB01706 10 4425 3825 720\r\n", "Error in CText B01706 10 4425 3825 720", 0, ""},
+      {"", "", 0, "6 by 10|" + builtIn},
+      // The first list click of a run only sets a flag: one set-up, one pattern drawn.
+      {"B00008 08 5865 2610 720\r\n", "", 18, "8 by  8|" + builtIn},
+  };
+  for (const auto& [content, message, pool, sizes] : cases) {
+    SCOPED_TRACE(message + sizes);
     TempDir dir;
     if (content) dir.write("PENTIPOS.TXT", content);
-    Game g(1920, 1080, dir.path());
-    EXPECT_EQ(g.sys.messages, std::vector<std::string>{message});
-    EXPECT_EQ(g.sys.shown, 1);
-    EXPECT_TRUE(g.sys.unloaded);
-    EXPECT_EQ(g.f().ListBoxSize().listCount(), 0);
+    Game g(1264, 761, dir.path());
+    EXPECT_EQ(g.sys.messages, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+    EXPECT_TRUE(g.sys.shown == 1 && g.sys.unloaded == !message.empty());
+    EXPECT_EQ(g.f().Pool88Count, pool);
+    std::string listed;
+    for (int variant : {0, 1}) {
+      if (!g.sys.unloaded) g.selectSquares(variant);
+      for (int i = 0; i < g.f().ListBoxSize().listCount(); ++i) listed += g.f().ListBoxSize().list(i) + "|";
+    }
+    EXPECT_EQ(listed, sizes);
   }
 }
 
-TEST(StartUp, AnEmptyPieceFileLeavesTheBuiltInSizes) {
-  TempDir dir;
-  dir.write("PENTIPOS.TXT", "");
-  Game g(1264, 761, dir.path());
-  EXPECT_TRUE(g.sys.messages.empty());
-  const ListBoxControl& list = g.f().ListBoxSize();
-  std::string items;
-  for (int variant : {0, 1}) {
-    g.selectSquares(variant);
-    for (int i = 0; i < list.listCount(); ++i) items += list.list(i) + "|";
-  }
-  EXPECT_EQ(items, "6 by 10|5 by 12|5 by 10|5 by  8|5 by  5|4 by 15|12 by 15|10 by 12|9 by 14|8 by 12|7 by 12|6 by  6|");
-}
-
-TEST(Window, ControlCollectionAsDesigned) {
+TEST(Window, ControlsInDesignOrderAreScaledAndTheGuidedOnesNumbered) {
   FakeServices sys;
   Form1 f(sys);
+  // An earlier control is in front: the block over the box, the palette's
+  // buttons over the box once placed (the table below pins the others).
   ASSERT_EQ(f.window.count(), 247);
   EXPECT_EQ(&f.window.control(0), &f.ComBlock());
-  for (int i = 0; i <= 5; ++i) EXPECT_EQ(&f.window.control(6 - i), &f.ComBT(i));
   for (int i = 0; i <= 209; ++i) EXPECT_EQ(&f.window.control(216 - i), &f.ComTile(i));
-  EXPECT_EQ(&f.window.control(217), &f.ListBoxSize());
-  EXPECT_EQ(&f.window.control(221), &f.ComKey(0));
-  for (int i = 1; i <= 11; ++i) EXPECT_EQ(&f.window.control(233 - i), &f.ComKey(i));
-  EXPECT_EQ(&f.window.control(233), &f.FlexBox());
-  EXPECT_EQ(&f.window.control(246), &f.LabTip());
   EXPECT_EQ(f.ComTile(188).tag(), "1880000");
-}
 
-TEST(ScreenAdj, ScalesEveryControlAndNumbersTheGuidedOnes) {
-  FakeServices sys;
-  Form1 f(sys);
   f.ScaleX = 1.5f;
   f.ScaleY = 2.0f;
   f.ScaleMin = 0.75f;  // fonts follow the smaller factor alone
@@ -114,12 +92,13 @@ TEST(ScreenAdj, ScalesEveryControlAndNumbersTheGuidedOnes) {
   EXPECT_EQ(f.ComTile(0).font().size, 10);
   EXPECT_EQ(f.LabTip().font().size, 12);
   EXPECT_EQ(f.ComKey(6).font().size, 9);
+  // The keys (ComKey(0) first, then 11 down to 1), list, options, palette, box, display.
   std::vector<int> expected = {221, 232, 231, 230, 229, 228, 227, 226, 225, 224, 223, 222, 220, 217, 216, 233, 6};
   expected.resize(41, 0);
   for (int e = 0; e <= 40; ++e) EXPECT_EQ(f.CtlByTab(e), expected[e]) << "entry " << e;
 }
 
-TEST(ScreenAdj, AnEmptyTagStopsTheWalkWithAMessage) {
+TEST(Window, AControlWithAnEmptyTagStopsTheScalingWithAMessage) {
   FakeServices sys;
   Form1 f(sys);
   f.ScaleX = f.ScaleY = 2.0f;

@@ -8,6 +8,7 @@
 e2e_enter_display() {
   [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
   export KARVELON_E2E_INSIDE=1
+  rm -rf "$work"  # exec skips the exit trap; the run inside makes its own
   exec timeout --kill-after=5 90 xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
 }
 
@@ -20,10 +21,7 @@ fail() {
 work=$(mktemp -d)
 pid=
 e2e_cleanup() {
-  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
+  [[ -z "$pid" ]] || { kill "$pid" && wait "$pid"; } 2>/dev/null || true
   rm -rf "$work"
 }
 trap e2e_cleanup EXIT
@@ -31,24 +29,16 @@ trap e2e_cleanup EXIT
 # Starts the program (path in $1) and waits for its window: sets pid and wid.
 # Standard output (the spoken sentences) goes to $work/transcript.txt.
 start_program() {
-  local exe=$1
+  local exe=$1 _
   pentipos="$(dirname "$exe")/PENTIPOS.TXT"
   objects="$(dirname "$exe")/OBJECTS.TXT"
   [[ -r "$pentipos" ]] || { echo "FAIL: no PENTIPOS.TXT beside $exe" >&2; exit 1; }
-  mapfile -t pentipos_lines < <(tr -d '\r' <"$pentipos")
-
   "$exe" >"$work/transcript.txt" 2>"$work/stderr.txt" &
   pid=$!
-  wid=
-  local _
   for _ in $(seq 1 150); do
     wid=$(xdotool search --onlyvisible --name '^KARVELON$' 2>/dev/null | head -n 1 || true)
     [[ -n "$wid" ]] && return 0
-    if ! kill -0 "$pid" 2>/dev/null; then
-      cat "$work/stderr.txt" >&2
-      echo "FAIL: the program ended" >&2
-      exit 1
-    fi
+    kill -0 "$pid" 2>/dev/null || { cat "$work/stderr.txt" >&2; echo "FAIL: the program ended" >&2; exit 1; }
     sleep 0.1
   done
   echo "FAIL: no window titled KARVELON within 15 s" >&2
@@ -57,8 +47,9 @@ start_program() {
 
 # Design twips to screen pixels: start-up stretches the designed client area
 # of 18960 x 11415 twips over the screen; a pixel is 15 twips at 96 DPI.
-px_x() { awk -v t="$1" -v w="$W" 'BEGIN { printf "%d", t * (w * 15 / 18960) / 15 + 0.5 }'; }
-px_y() { awk -v t="$1" -v h="$H" 'BEGIN { printf "%d", t * (h * 15 / 11415) / 15 + 0.5 }'; }
+# Rounded to the nearest pixel in integer arithmetic: no process per point.
+px_x() { echo $((($1 * W * 2 + 18960) / 37920)); }
+px_y() { echo $((($1 * H * 2 + 11415) / 22830)); }
 
 # Takes a screenshot into $1 and keeps its raw pixels for pixel().
 screenshot() {
@@ -67,7 +58,7 @@ screenshot() {
 }
 
 pixel() {  # x y -> "r g b" of the last screenshot
-  od -An -tu1 -j $((($2 * W + $1) * 3)) -N3 "$work/shot.rgb" | awk '{ print $1, $2, $3 }'
+  echo $(od -An -tu1 -j $((($2 * W + $1) * 3)) -N3 "$work/shot.rgb")  # unquoted: od's blanks collapse to one
 }
 
 expect_pixel() {  # what x y "r g b"
@@ -75,9 +66,6 @@ expect_pixel() {  # what x y "r g b"
   got=$(pixel "$2" "$3")
   [[ "$got" == "$4" ]] || fail "$1 at ($2,$3): expected $4, got $got"
 }
-
-# The colour of a 0x00BBGGRR number as "r g b".
-rgb_of() { echo "$(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255))"; }
 
 # A numeric fixed field of a piece-file line: line, first column, width.
 field() {
@@ -87,14 +75,14 @@ field() {
 }
 
 # The piece-file line starting with $1 (the last one, as later lines win).
-pentipos_line() {
-  local line found=
-  for line in "${pentipos_lines[@]}"; do [[ "$line" == "$1"* ]] && found=$line; done
-  echo "$found"
-}
+pentipos_line() { tr -d '\r' <"$pentipos" | grep "^$1" | tail -n 1 || true; }
 
-# Tile t's colour as "r g b".
-tile_rgb() { rgb_of "$(field "$(pentipos_line "I $(printf '%02d' "$1")")" 5 8)"; }
+# Tile t's colour, a 0x00BBGGRR number in its I line, as "r g b".
+tile_rgb() {
+  local c
+  c=$(field "$(pentipos_line "I $(printf '%02d' "$1")")" 5 8)
+  echo "$((c & 255)) $(((c >> 8) & 255)) $(((c >> 16) & 255))"
+}
 
 # Message n of OBJECTS.TXT as the program speaks it.
 message_text() {
@@ -130,9 +118,6 @@ wait_transcript_lines() {
 e2e_finish() {
   kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
   echo "screenshot: $shot"
-  if ((failures > 0)); then
-    echo "$1 e2e: $failures failure(s)" >&2
-    exit 1
-  fi
+  ((failures == 0)) || { echo "$1 e2e: $failures failure(s)" >&2; exit 1; }
   echo "$1 e2e: passed"
 }
