@@ -4,12 +4,13 @@
 # Source it after setting W and H (the screen size in pixels).
 
 # Re-runs the calling script inside a virtual X server, with a hard time limit
-# so that CI never hangs. Call as: e2e_enter_display "$0" "$@"
+# so that CI never hangs (E2E_TIME_LIMIT seconds, 90 by default). Call as:
+# e2e_enter_display "$0" "$@"
 e2e_enter_display() {
   [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
   export KARVELON_E2E_INSIDE=1
   rm -rf "$work"  # exec skips the exit trap; the run inside makes its own
-  exec timeout --kill-after=5 90 xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
+  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
 }
 
 failures=0
