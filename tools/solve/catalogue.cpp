@@ -96,6 +96,16 @@ GameBox Catalogue::box(int squares, int entry, const std::string& pattern) {
   return box;
 }
 
+std::vector<GameBox> Catalogue::everyBox() {
+  std::vector<GameBox> out;
+  for (int squares = 5; squares <= 6; ++squares) {
+    for (int entry = 0; entry < static_cast<int>(sizes(squares).size()); ++entry) {
+      for (const std::string& pattern : patterns(squares, entry)) out.push_back(box(squares, entry, pattern));
+    }
+  }
+  return out;
+}
+
 std::vector<tiling::Piece> Catalogue::tiles(int squares) {
   selectSquares(squares);
   std::vector<tiling::Piece> out;

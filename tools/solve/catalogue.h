@@ -67,6 +67,8 @@ class Catalogue {
   // Sets the box up in the form, the pattern's grey squares drawn; throws
   // std::invalid_argument for an entry or pattern the game does not offer.
   GameBox box(int squares, int entry, const std::string& pattern = "");
+  // Every box of both square counts, each pattern of a box on its own.
+  std::vector<GameBox> everyBox();
   // Clears the box set up last, as "Clear Puzzle" does.
   void clear() { form_->ComClear_Click(); }
   // The tiles of a square count, each as its first orientation.

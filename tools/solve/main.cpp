@@ -169,18 +169,12 @@ void writeFile(const fs::path& path, const std::string& text) {
 
 int writeEveryVideo(solve::Catalogue& catalogue, const fs::path& dir) {
   fs::create_directories(dir);
-  int written = 0;
-  for (int squares = 5; squares <= 6; ++squares) {
-    for (int entry = 0; entry < static_cast<int>(catalogue.sizes(squares).size()); ++entry) {
-      for (const std::string& pattern : catalogue.patterns(squares, entry)) {
-        const solve::GameBox box = catalogue.box(squares, entry, pattern);
-        writeFile(dir / box.video, solve::video(catalogue, box));
-        std::cout << box.video << '\n';
-        ++written;
-      }
-    }
+  const std::vector<solve::GameBox> boxes = catalogue.everyBox();
+  for (const solve::GameBox& box : boxes) {
+    writeFile(dir / box.video, solve::video(catalogue, box));
+    std::cout << box.video << '\n';
   }
-  std::cout << written << '\n';
+  std::cout << boxes.size() << '\n';
   return 0;
 }
 
