@@ -1,13 +1,16 @@
 // Timings of start-up and of the handlers: headless (the logic on the window
 // model alone) and with the Qt view following the model on the offscreen
-// platform. Run: build/bench/karvelon_bench
+// platform; the solver: counting, a first tiling of the largest box, and
+// writing every short solving video. Run: build/bench/karvelon_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <memory>
 
 #include "harness.h"
 #include "qt/form_view.h"
+#include "solve/video.h"
 
 namespace {
 
@@ -105,6 +108,50 @@ void BM_HoverPalette(benchmark::State& state) {
   for (auto _ : state) p.game.f().ComTile(7).mouseMove(0, 0, 10, 10);
 }
 BENCHMARK(BM_HoverPalette)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+solve::Catalogue& catalogue() {
+  static solve::Catalogue c(KARVELON_DATA_DIR);
+  return c;
+}
+
+// Every 6 by 10 tiling visited one by one, turns and mirror images included.
+void BM_Every6x10Tiling(benchmark::State& state) {
+  const tiling::Problem p = catalogue().box(5, 0).problem;
+  for (auto _ : state) {
+    std::uint64_t n = 0;
+    tiling::enumerate(p, [&](const tiling::Tiling&) { return ++n > 0; });
+    state.counters["tilings"] = static_cast<double>(n);
+  }
+}
+BENCHMARK(BM_Every6x10Tiling)->Unit(benchmark::kMillisecond);
+
+// The count of tilings and of their classes, which searches one tiling per
+// placement class of one tile.
+void BM_Count6x10(benchmark::State& state) {
+  const tiling::Problem p = catalogue().box(5, 0).problem;
+  for (auto _ : state) {
+    const tiling::Count n = tiling::count(p);
+    state.counters["tilings"] = static_cast<double>(n.tilings);
+    state.counters["classes"] = static_cast<double>(n.classes);
+  }
+}
+BENCHMARK(BM_Count6x10)->Unit(benchmark::kMillisecond);
+
+void BM_First15x15(benchmark::State& state) {
+  const auto boxes = catalogue().everyBox();
+  const tiling::Problem p =
+      std::find_if(boxes.begin(), boxes.end(), [](const auto& b) { return b.size == "15 by 15"; })->problem;
+  for (auto _ : state) benchmark::DoNotOptimize(tiling::solve(p));
+}
+BENCHMARK(BM_First15x15)->Unit(benchmark::kMillisecond);
+
+void BM_WriteEveryVideo(benchmark::State& state) {
+  const auto boxes = catalogue().everyBox();
+  for (auto _ : state) {
+    for (const solve::GameBox& box : boxes) benchmark::DoNotOptimize(solve::video(catalogue(), box));
+  }
+}
+BENCHMARK(BM_WriteEveryVideo)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -195,7 +195,7 @@ TEST(PentiposData, PatternsAreDistinctAndLeaveBoxesThePentominoesFill) {
     EXPECT_TRUE(seen.insert(grey).second) << "repeats another";
     std::vector<bool> blocked(8 * cols, false);
     for (int s : grey) blocked.at(s) = true;
-    EXPECT_TRUE(tiling::solve(8, cols, blocked, pieces).has_value()) << "leaves a box the 12 tiles cannot fill";
+    EXPECT_TRUE(tiling::solve({8, cols, blocked, pieces}).has_value()) << "leaves a box the 12 tiles cannot fill";
   }
 }
 

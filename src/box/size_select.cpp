@@ -3,13 +3,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
-
-namespace {
-
-const char* const kPool88Full = "00010203040506070809101112131415161718";
-const char* const kPool810Full = "000102030405060708091011";
-
-}  // namespace
+#include "box/patterns.h"
 
 void Form1::OptSq_Click(int16_t Index) {
   SqVariant = Index;
@@ -50,10 +44,10 @@ void Form1::ListBoxSize_Click() {
     BoxColumns = SizeCols(SqVariant, SizeIndex);
     BoxLines = SizeLines(SqVariant, SizeIndex);
     BoxSize = ListBoxSize().list(SizeIndex);
-    if (BoxSize == "8 by  8") {
-      DrawPattern("88", Pool88, Pool88Count, kPool88Full);
-    } else if (BoxSize == "8 by 10") {
-      DrawPattern("8T", Pool810, Pool810Count, kPool810Full);
+    if (BoxSize == kBox88.size) {
+      DrawPattern(kBox88.prefix, Pool88, Pool88Count, kBox88.codes);
+    } else if (BoxSize == kBox810.size) {
+      DrawPattern(kBox810.prefix, Pool810, Pool810Count, kBox810.codes);
     } else {
       BoxCode = formatZero(BoxLines, 2) + formatZero(BoxColumns, 2);
     }

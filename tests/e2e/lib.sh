@@ -114,6 +114,22 @@ wait_transcript_lines() {
   return 1
 }
 
+# Answers the next Yes/No box with the key $1. The keyboard follows the
+# pointer, so the pointer goes onto the box first.
+asked=
+answer() {
+  local box= _
+  for _ in $(seq 1 50); do
+    box=$(xdotool search --onlyvisible --name '^KARVELON$' 2>/dev/null | grep -vx -e "$wid" -e "${asked:-none}" | head -n 1 || true)
+    [[ -n "$box" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$box" ]] || { fail "no question to answer with $1"; return 0; }
+  asked=$box
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) key "$1"
+}
+
 # Ends a script ($1 its name): the program must still run; the screenshot's
 # place and the verdict.
 e2e_finish() {

@@ -32,16 +32,6 @@ tile_rect() {  # first palette button of 5-square tile $1
 cell_rect() { rect $((box_left + ($1 % box_cols) * box_cell)) $((box_top + ($1 / box_cols) * box_cell)) "$box_cell" "$box_cell"; }
 pointer() { xdotool getmouselocation --shell | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }'; }
 
-# Answers the next Yes/No box with key $1 ("y" or "n").
-answer() {
-  local _
-  for _ in $(seq 1 50); do
-    (($(xdotool search --onlyvisible --name '^KARVELON$' | wc -l) > 1)) && { xdotool key "$1"; return; }
-    sleep 0.1
-  done
-  fail "no question asked"
-}
-
 # Waits up to $2 seconds for a transcript line equal to $1.
 wait_said() {
   local _

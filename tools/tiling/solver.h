@@ -1,7 +1,11 @@
-// Exact cover of a box by polyominoes, for checking that a box with
-// unavailable squares can really be filled by the tiles of a set.
+// Exact cover of a box by polyominoes: each piece used at most once, turned
+// and mirrored at will, every open square covered exactly once. Finds one
+// tiling, counts them all (also one per symmetry class of the box), lists
+// them, or looks for one that is cheap by a cost given per orientation.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,22 +26,52 @@ struct Placement {
   int piece;
   std::vector<Cell> squares;
 };
+using Tiling = std::vector<Placement>;
+
+// A lines x columns box whose squares blocked[line * columns + column] are
+// not to be covered, and the pieces to cover the others with (at most 64).
+struct Problem {
+  int lines = 0;
+  int columns = 0;
+  std::vector<bool> blocked;
+  std::vector<Piece> pieces;
+};
 
 // Every distinct orientation (rotations and mirror images) of a piece, each
 // moved against line 0 and column 0 and sorted in reading order.
 std::vector<Piece> orientations(const Piece& piece);
 
-// Covers every available square of a lines x columns box, where
-// blocked[line * columns + column] marks a square that is not available, with
-// the given pieces, each used at most once, turned and mirrored at will.
-// Returns one tiling, or nothing when none exists.
-//
-// The search fills the first empty square in reading order and gives up on
-// any state with an empty region that is smaller than the smallest unused
-// piece or whose size is not a multiple of the piece sizes' common divisor;
-// that keeps pentomino boxes of 60 squares well under a second.
-std::optional<std::vector<Placement>> solve(int lines, int columns,
-                                            const std::vector<bool>& blocked,
-                                            const std::vector<Piece>& pieces);
+// Moved against line 0 and column 0, sorted in reading order.
+Piece normalised(Piece cells);
+
+// Boxes of up to 256 squares are searched; a larger or malformed problem
+// throws std::invalid_argument.
+std::optional<Tiling> solve(const Problem& problem);
+
+// Calls visit for every tiling until it returns false.
+void enumerate(const Problem& problem, const std::function<bool(const Tiling&)>& visit);
+
+struct Count {
+  std::uint64_t tilings = 0;  // every tiling, mirror images and turns included
+  std::uint64_t classes = 0;  // one per class under the box's symmetries
+  int symmetries = 1;         // turns and mirrorings that map the box onto itself
+};
+
+// progress, when given, is called now and then with the tilings counted so far.
+Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress = {});
+
+// What a tiling costs: a cost per piece and orientation (the orientation as
+// normalised() gives it), and squares on which no placement may have the
+// top-left corner of its bounding box.
+struct Preferences {
+  std::function<int(int piece, const Piece& orientation)> cost;
+  std::vector<bool> noCorner;
+};
+
+// The cheapest tiling found within nodeLimit steps of the search: the cheap
+// orientations are tried first, and branches that cannot beat the best
+// tiling so far are cut; past the limit the search goes on only until it has
+// a first tiling. With a limit the search leaves unused, it is the cheapest.
+std::optional<Tiling> cheapest(const Problem& problem, const Preferences& preferences, std::uint64_t nodeLimit);
 
 }  // namespace tiling
