@@ -63,7 +63,8 @@ BENCHMARK(BM_StartUpWithView)->Unit(benchmark::kMillisecond);
 struct PlacedTile {
   Game game;
   std::unique_ptr<qtview::FormView> view;
-  explicit PlacedTile(const benchmark::State& state) {
+  explicit PlacedTile(const benchmark::State& state, const std::string& dir = KARVELON_DATA_DIR)
+      : game(1920, 1080, dir) {
     if (state.range(0) == 1) {
       offscreenApp();
       view = std::make_unique<qtview::FormView>(game.f().window);
@@ -108,6 +109,64 @@ void BM_HoverPalette(benchmark::State& state) {
   for (auto _ : state) p.game.f().ComTile(7).mouseMove(0, 0, 10, 10);
 }
 BENCHMARK(BM_HoverPalette)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The guided video's two kinds of tick and the solve loop's, on the 15 by 15
+// box. The line step reads and says a sentence (the fake voice returns at
+// once); the pointer step glides the drawn pointer and raises the hover
+// under it; a solve-loop tick clicks squares until the next tile fits.
+void BM_VideoLineStep(benchmark::State& state) {
+  TempDir dir;
+  dir.copyShipped("PENTIPOS.TXT");
+  dir.copyShipped("OBJECTS.TXT");
+  std::string script;
+  for (int i = 0; i < 1000; ++i) script += "S  The tile now waits above the box, ready to be turned.\r\n";
+  dir.write("VIDINFO6.TXT", script);
+  PlacedTile p(state, dir.path());
+  p.game.sys.yesNoAnswers.assign(1000000, 6);
+  for (auto _ : state) {
+    if (p.game.f().VideoState == 0) {
+      state.PauseTiming();
+      p.game.clickKey(3);
+      state.ResumeTiming();
+    }
+    p.game.tick();
+  }
+}
+BENCHMARK(BM_VideoLineStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_VideoPointerStep(benchmark::State& state) {
+  PlacedTile p(state);
+  Form1& f = p.game.f();
+  p.game.sys.pointerMovable = false;
+  f.VideoState = 8;
+  f.TimerState = 8;
+  f.Timer1().setEnabled(true);
+  for (auto _ : state) {
+    if (f.StepCount >= f.StepTotal) {  // back and forth across the window
+      f.StepX = f.PointerX > 900 ? -60 : 60;
+      f.StepY = 0;
+      f.StepTotal = 28;
+      f.StepCount = 0;
+    }
+    p.game.tick();
+  }
+}
+BENCHMARK(BM_VideoPointerStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_SolveLoopTick(benchmark::State& state) {
+  PlacedTile p(state);
+  Form1& f = p.game.f();
+  for (auto _ : state) {
+    if (f.TimerState != 1) {
+      state.PauseTiming();
+      p.game.sys.yesNoAnswers = {7};
+      p.game.clickKey(2);
+      state.ResumeTiming();
+    }
+    p.game.tick();
+  }
+}
+BENCHMARK(BM_SolveLoopTick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 solve::Catalogue& catalogue() {
   static solve::Catalogue c(KARVELON_DATA_DIR);
