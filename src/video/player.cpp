@@ -112,8 +112,10 @@ void Form1::MoveLine() {
   } else if (ActionLetter == "M") {
     MsgText += "Information Label";
   } else if (ActionLetter == "L") {
-    MsgText += "ListBox and Scroll down to " + formatRight(SizeLines(SqVariant, i), 1) + " by " +
-               formatRight(SizeCols(SqVariant, i), 2);
+    // The size of the slot that entry i stands for.
+    const int slot = i >= 0 && i < ListBoxSize().listCount() ? ListBoxSize().itemData(i) : i;
+    MsgText += "ListBox and Scroll down to " + formatRight(SizeLines(SqVariant, slot), 1) + " by " +
+               formatRight(SizeCols(SqVariant, slot), 2);
   } else if (ActionLetter == "S") {
     MsgText += "Box square" + mid(ScriptLine, 9, 3);
   } else if (ActionLetter == "T") {
