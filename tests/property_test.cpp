@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "harness.h"
 
@@ -44,33 +43,6 @@ void act(Game& g, std::mt19937& rng) {
   } else {
     for (int n = pick(30); n >= 0; --n) g.tick();
   }
-}
-
-// Beyond the counts: every tile stands wholly in the box in its stored shape
-// at its anchor on available squares, or wholly outside; a selected tile's
-// anchor is the stored one; and every tile can be seen: in the box, in the
-// palette, or (selected outside the box) in the box-tile display.
-std::string checkTiles(Form1& f) {
-  std::ostringstream err;
-  const int n = f.TileSquares;
-  for (int t = 0; t <= f.LastTile; ++t) {
-    const int anchor = f.TileAnchor(t);
-    const bool shown = anchor == -1 && f.TileSelected && f.CurTile == t;
-    for (int i = 0; i < n; ++i) {
-      const int q = f.BtnBoxSq(t * n + i);
-      const int line = anchor / f.BoxColumns + f.Shape(t, i) / n, col = anchor % f.BoxColumns + f.Shape(t, i) % n;
-      if (anchor == -1 ? q != -1
-                       : line >= f.BoxLines || col >= f.BoxColumns || q != line * f.BoxColumns + col ||
-                             f.FlexBox().backColorAt(line, col) == 0x00C0C0C0) {
-        err << "tile " << t << " anchor " << anchor << " square " << i << " on " << q << "; ";
-      }
-      if (!(shown ? f.ComBT(i).visible() : f.ComTile(t * n + i).visible())) {
-        err << "tile " << t << " square " << i << " cannot be seen; ";
-      }
-    }
-  }
-  if (f.TileSelected && f.AnchorSq != f.TileAnchor(f.CurTile)) err << "selected tile's anchor " << f.AnchorSq;
-  return err.str();
 }
 
 // With nestingDepth > 0 further actions arrive while sentences are spoken.
