@@ -31,6 +31,8 @@ struct Known {
 TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
   const auto pentominoes = catalogue().tiles(5);
   const tiling::Piece domino{{0, 0}, {0, 1}};
+  tiling::Piece bar;
+  for (int column = 0; column < 32; ++column) bar.push_back({0, column});
   const Known cases[] = {
       {3, 20, {}, pentominoes, 8, 2, 4},
       {4, 15, {}, pentominoes, 1472, 368, 4},
@@ -40,6 +42,8 @@ TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
       {2, 2, {}, {domino, domino}, 4, 1, 8},
       {1, 3, {0}, {domino, domino}, 2, 2, 2},
       {1, 2, {}, {domino, domino, domino}, 3, 3, 4},
+      // Pieces too long for the search's frame of a line.
+      {2, 32, {}, {bar, bar}, 2, 1, 4},
   };
   for (const Known& k : cases) {
     tiling::Problem p{k.lines, k.columns, std::vector<bool>(k.lines * k.columns, false), k.pieces};
