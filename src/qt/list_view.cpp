@@ -1,8 +1,11 @@
 #include "qt/list_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <map>
 
 #include "qt/units.h"
 
@@ -10,7 +13,8 @@ namespace qtview {
 
 ListView::ListView(ListBoxControl& list, double twipsPerPixel, QWidget* parent)
     : ControlView(list, twipsPerPixel, parent), list_(list), items_(new QListWidget(this)) {
-  items_->setFocusPolicy(Qt::NoFocus);
+  // The one control that takes the keyboard: the window's focus rests here.
+  items_->setFocusPolicy(Qt::StrongFocus);
   items_->setSelectionMode(QAbstractItemView::SingleSelection);
   items_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // The pointer moves reach the list's parts, not this widget: watch them all.
@@ -27,6 +31,20 @@ ListView::ListView(ListBoxControl& list, double twipsPerPixel, QWidget* parent)
 void ListView::resizeEvent(QResizeEvent*) { items_->setGeometry(rect()); }
 
 bool ListView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched == items_) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return false;
+    static const std::map<int, ListKey> kKeys = {
+        {Qt::Key_Up, ListKey::Up},         {Qt::Key_Down, ListKey::Down}, {Qt::Key_PageUp, ListKey::PageUp},
+        {Qt::Key_PageDown, ListKey::PageDown}, {Qt::Key_Home, ListKey::Home}, {Qt::Key_End, ListKey::End}};
+    if (const auto found = kKeys.find(key); found != kKeys.end()) {
+      const int rows = items_->viewport()->height() / std::max(1, items_->sizeHintForRow(0));
+      routeEvent([this, k = found->second, rows] { list_.playerKey(k, rows); });
+    }
+    // Every other key too stops here: the widget must never change the
+    // selection behind the program's back (type-ahead, space).
+    return true;
+  }
   if (event->type() == QEvent::MouseMove) {
     auto* part = static_cast<QWidget*>(watched);
     const auto* move = static_cast<QMouseEvent*>(event);

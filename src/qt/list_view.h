@@ -1,5 +1,6 @@
 // The list box: a scrollable QListWidget kept equal to the control's items
-// and ListIndex; a click of the player on an item sets ListIndex.
+// and ListIndex; a click of the player on an item, or a key that moves the
+// selection, sets ListIndex.
 #pragma once
 
 #include <QListWidget>
