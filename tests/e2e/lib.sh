@@ -10,7 +10,7 @@ e2e_enter_display() {
   [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
   export KARVELON_E2E_INSIDE=1
   rm -rf "$work"  # exec skips the exit trap; the run inside makes its own
-  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
+  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" xvfb-run -a -s "-screen 0 ${W}x${H}x24 -noreset" bash "$@"
 }
 
 failures=0
