@@ -31,8 +31,8 @@ trap e2e_cleanup EXIT
 # Standard output (the spoken sentences) goes to $work/transcript.txt.
 start_program() {
   local exe=$1 _
-  pentipos="$(dirname "$exe")/PENTIPOS.TXT"
-  objects="$(dirname "$exe")/OBJECTS.TXT"
+  pentipos="$(dirname "$(readlink -f "$exe")")/PENTIPOS.TXT"
+  objects="$(dirname "$(readlink -f "$exe")")/OBJECTS.TXT"
   [[ -r "$pentipos" ]] || { echo "FAIL: no PENTIPOS.TXT beside $exe" >&2; exit 1; }
   "$exe" >"$work/transcript.txt" 2>"$work/stderr.txt" &
   pid=$!
