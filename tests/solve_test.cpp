@@ -10,7 +10,6 @@
 #include <sstream>
 
 #include "harness.h"
-#include "platform/numbers.h"
 #include "solve/video.h"
 
 namespace {
@@ -109,34 +108,6 @@ TEST(Videos, EveryShippedVideoSolvesItsBoxInThePlayerWithNothingRefused) {
     const std::set<std::string> said = narration(shipped(box.video));
     for (const std::string& s : g.sys.spoken) EXPECT_TRUE(s == f.MsgText || said.count(s)) << "spoken: " << s;
   }
-}
-
-// The columns the player reads: 1 the kind, 4-6 the message, 7 the action,
-// 8 the click flag, 9-11 the index; sentences in 4-63.
-TEST(Videos, LinesCarryThePlanInThePlayersColumns) {
-  const solve::GameBox box = catalogue().box(5, 0);
-  const std::vector<solve::Step> steps = solve::plan(catalogue(), box);
-  std::istringstream text(solve::script(box, steps));
-  std::vector<solve::Step> read;
-  std::string last;
-  for (std::string line; std::getline(text, line);) {
-    ASSERT_TRUE(line.ends_with("\r") && line.size() <= 64) << line;
-    line.pop_back();
-    last = line;
-    if (line[0] == 'S') {
-      EXPECT_NE(line[3], ' ') << line;
-    }
-    if (line[0] != 'M') continue;
-    const char action = line[6];
-    const int message = readInt16(mid(line, 4, 3)), index = readInt16(mid(line, 9, 3));
-    EXPECT_EQ(line[7], 'Y');
-    EXPECT_EQ(message, action == 'T' ? 40 : action == 'S' ? 41 : 42) << line;
-    if (action == 'T') read.push_back({index, {}, 0});
-    if (action == 'K') read.back().keys.push_back(index);
-    if (action == 'S') read.back().corner = index;
-  }
-  EXPECT_EQ(last, ".");
-  EXPECT_EQ(read, steps);
 }
 
 }  // namespace
