@@ -31,6 +31,8 @@ TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
   const auto pentominoes = catalogue().tiles(5);
   const tiling::Piece domino{{0, 0}, {0, 1}};
   const Known cases[] = {
+      {6, 10, {}, pentominoes, 9356, 2339, 4},
+      {5, 12, {}, pentominoes, 4040, 1010, 4},
       {3, 20, {}, pentominoes, 8, 2, 4},
       {4, 15, {}, pentominoes, 1472, 368, 4},
       {8, 8, {27, 28, 35, 36}, pentominoes, 520, 65, 8},
