@@ -41,30 +41,24 @@ TEST(StartUp, ScalesToEveryScreenAndSetsUpTheFirstBox) {
   }
 }
 
-// Common screens, also as Qt's scale factor 2 shows them (half the pixels):
-// a 32:9 screen once overflowed the grid's width on the widest boxes.
+// Common screens, also at Qt's scale factor 2 (half the pixels): a 32:9
+// screen once overflowed the grid's width on the widest boxes.
 TEST(StartUp, EveryBoxSetsUpInsideTheWindowOnEveryScreenAndScale) {
-  const std::pair<int, int> screens[] = {{800, 600},   {1024, 768},  {1366, 768}, {1920, 1080},
-                                         {2560, 1440}, {3840, 2160}, {5120, 1440}};
-  for (const auto& [w, h] : screens) {
+  for (const auto& [w, h] : {std::pair{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {2560, 1440}, {3840, 2160},
+                             {5120, 1440}}) {
     for (int scale : {1, 2}) {
       Game g(w / scale, h / scale);
       Form1& f = g.f();
       for (int variant : {0, 1}) {
         g.selectSquares(variant);
         for (int i = 0; i < f.ListBoxSize().listCount(); ++i) {
-          const std::string size = f.ListBoxSize().list(i);
-          SCOPED_TRACE(std::to_string(w / scale) + "x" + std::to_string(h / scale) + " " + size);
-          g.selectSize(size);
+          f.ListBoxSize().playerSelect(i);
           const GridControl& grid = f.FlexBox();
-          EXPECT_EQ(std::to_string(grid.rows() - 1) + " by " + (grid.cols() - 1 < 10 ? " " : "") +
-                        std::to_string(grid.cols() - 1), size);
+          SCOPED_TRACE(std::to_string(w / scale) + "x" + std::to_string(h / scale) + " " + f.ListBoxSize().list(i));
+          EXPECT_EQ(formatRight(grid.rows() - 1, 1) + " by " + formatRight(grid.cols() - 1, 2), f.ListBoxSize().list(i));
           EXPECT_TRUE(grid.visible() && grid.left() >= 0 && grid.top() >= 0 &&
-                      grid.left() + grid.width() <= f.window.width() &&
-                      grid.top() + grid.height() <= f.window.height());
-          // A video's pointer aims at the middle of the box's last square.
-          f.ScriptMsgNo = 41;
-          f.ActionIndex = f.BoxSquares - 1;
+                      grid.left() + grid.width() <= f.window.width() && grid.top() + grid.height() <= f.window.height());
+          f.ActionIndex = f.BoxSquares - 1;  // a video's pointer aims at the middle of the last square
           f.ActionLetter = "S";
           ASSERT_NO_THROW(f.SetMouse());
           EXPECT_NEAR(f.TargetX * 15, grid.left() + grid.width() - f.CellWidth / 2, 3 * grid.cols());

