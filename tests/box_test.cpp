@@ -106,6 +106,22 @@ TEST(Box, SquareCountsPalettesAndFixedGreySquares) {
   empty.selectSquares(1);
   EXPECT_EQ(empty.f().ListBoxSize().listIndex(), 0);
   EXPECT_EQ(empty.f().BoxCode, "1215");
+
+  // Slots with a gap: the entry after the gap stands for its own slot, in
+  // the player's choice and in a video's.
+  dir.write("PENTIPOS.TXT", "B11007 08 3000 3000 600\r\n");
+  dir.write("VIDINFO6.TXT", "M   45LY6\r\n.\r\n");
+  dir.copyShipped("OBJECTS.TXT");
+  Game gap(1920, 1080, dir.path());
+  gap.selectSquares(1);
+  gap.selectSize("7 by  8");
+  EXPECT_EQ(gap.f().BoxCode, "0708");
+  EXPECT_EQ(gap.f().FlexBox().left(), gap.f().SizeLeft(1, 10));
+  gap.sys.yesNoAnswers = {6};
+  gap.clickKey(3);
+  while (gap.f().Timer1().enabled()) gap.tick();
+  EXPECT_EQ(gap.lastSpoken(), "Move the Mouse to ListBox and Scroll down to 7 by  8 and Click");
+  EXPECT_TRUE(gap.f().BoxCode == "0708" && gap.sys.messages.empty());
 }
 
 }  // namespace

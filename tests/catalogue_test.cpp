@@ -60,6 +60,8 @@ TEST(PieceFile, AFaultyLineStopsReadingWithItsText) {
       "B00006 00 0480 0960 450",  // lines without columns
       "B00015 16 0480 0960 450",  // more than 225 squares
       "B00006 10 9e99 0960 450",  // a number too large
+      "B00006 30 3945 3240 720",  // wider than the window
+      "B00015 15 0480 0960 -45",  // a negative cell
       "D13 000102",
       "E19 0011121314",
       "I 35     255",

@@ -141,14 +141,16 @@ TEST(Video, TheSoundAnswerChoosesTheLinesSpoken) {
   }
 }
 
-// A missing script, one without a "." line, an "M" line naming no control and
-// a faulty line all end or go on cleanly, each with at most one message box.
+// A missing script, one without a "." line, "M" lines naming no control or
+// an element its array does not have all end cleanly, with at most the one
+// message box of a control number past the table.
 TEST(Video, FaultyScriptsEndCleanly) {
   const std::tuple<std::vector<std::string>, std::vector<std::string>> cases[] = {
       {{"S  only line"}, {}},                       // no "." line
       {{"M   47MY 60", "."}, {}},                   // beyond the last control: the pointer stays
       {{"M   48KY4", "."}, {"NFmt=48NObjx=45"}},    // a control number past the table
-      {{"M   40OY7", "."}, {"element 7"}},          // OptSq(7) does not exist: stopped, shown once
+      {{"M   40OY7", "."}, {}},                     // OptSq(7) does not exist: nothing is clicked
+      {{"M   42KY15", "M   46BY9", "M   45LY12", "M   40TY 99", "M   40TY-1", "."}, {}},
   };
   for (const auto& [lines, boxes] : cases) {
     SCOPED_TRACE(lines[0]);

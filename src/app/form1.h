@@ -216,6 +216,9 @@ class Form1 {
   void SolveStep();
   void SelectSolveTile();
   void HoverAt(int x, int y);  // the hover the system pointer would raise there
+  // Whether the control array of ActionLetter has element i. A damaged script
+  // may name one it has not: that line names no control and clicks nothing.
+  bool ScriptElementExists(int i);
   bool VideoStopped() const { return VideoState == 0; }
   std::ifstream script_;  // the open guided-video script
   enum class Turn { Right, Left, LeftToRight, TopToBottom };

@@ -15,7 +15,8 @@ void Form1::OptSq_Click(int16_t Index) {
   for (Ix = 0; Ix <= 16; ++Ix) {
     WorkStr2 = formatRight(SizeLines(SqVariant, Ix), 1) + " by " + formatRight(SizeCols(SqVariant, Ix), 2);
     WorkStr1 = WorkStr2.substr(0, 1);
-    if (WorkStr1 != "0") ListBoxSize().addItem(WorkStr2);
+    // Each entry keeps its slot: a file may leave slots empty between used ones.
+    if (WorkStr1 != "0") ListBoxSize().addItem(WorkStr2, Ix);
   }
   if (SqVariant == 0) {
     LastTile = 11;
@@ -40,10 +41,10 @@ void Form1::ListBoxSize_Click() {
   if (SizeClickSeen == 0) {
     SizeClickSeen = 1;
   } else {
-    SizeIndex = toInt16(ListBoxSize().listIndex());
+    SizeIndex = toInt16(ListBoxSize().itemData(ListBoxSize().listIndex()));
     BoxColumns = SizeCols(SqVariant, SizeIndex);
     BoxLines = SizeLines(SqVariant, SizeIndex);
-    BoxSize = ListBoxSize().list(SizeIndex);
+    BoxSize = ListBoxSize().list(ListBoxSize().listIndex());
     if (BoxSize == kBox88.size) {
       DrawPattern(kBox88.prefix, Pool88, Pool88Count, kBox88.codes);
     } else if (BoxSize == kBox810.size) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "app/window_design.h"
 
 namespace {
 
@@ -61,12 +62,17 @@ void Form1::ReadLine() {
       const int16_t v = field(t, 2, 1), e = field(t, 3, 2);
       SizeLines(v, e) = field(t, 5, 2);
       SizeCols(v, e) = field(t, 8, 2);
-      // A box the grid and the square tables cannot hold is a faulty line.
+      // A box the grid and the square tables cannot hold, or one that leaves
+      // the designed window, is a faulty line.
       const int lines = SizeLines(v, e), cols = SizeCols(v, e);
       if (lines != 0 && (lines < 1 || cols < 1 || lines * cols > 225)) throw ProgramError("box size");
-      SizeLeft(v, e) = scaled(field(t, 11, 4), ScaleX);
-      SizeTop(v, e) = scaled(field(t, 16, 4), ScaleY);
-      const int16_t cell = field(t, 21, 3);
+      const int16_t left = field(t, 11, 4), top = field(t, 16, 4), cell = field(t, 21, 3);
+      if (lines != 0 && (left < 0 || top < 0 || cell < 0 || left + cols * cell > design::kClientWidth ||
+                         top + lines * cell > design::kClientHeight)) {
+        throw ProgramError("box outside the window");
+      }
+      SizeLeft(v, e) = scaled(left, ScaleX);
+      SizeTop(v, e) = scaled(top, ScaleY);
       SizeCellH(v, e) = roundInt16(cell * static_cast<double>(ScaleY));
       SizeCellW(v, e) = roundInt16(cell * static_cast<double>(ScaleX));
       break;

@@ -9,22 +9,28 @@ ListBoxControl::ListBoxControl(std::string name, std::string tag)
 
 void ListBoxControl::clear() {
   items_.clear();
+  data_.clear();
   listIndex_ = -1;
   notify();
 }
 
-void ListBoxControl::addItem(const std::string& item) {
+void ListBoxControl::addItem(const std::string& item, int data) {
   items_.push_back(item);
+  data_.push_back(data);
   notify();
 }
 
-const std::string& ListBoxControl::list(int i) const {
+int ListBoxControl::checked(int i) const {
   if (i < 0 || i >= listCount()) throw ProgramError("Invalid list index " + std::to_string(i));
-  return items_[i];
+  return i;
 }
 
+const std::string& ListBoxControl::list(int i) const { return items_[checked(i)]; }
+
+int ListBoxControl::itemData(int i) const { return data_[checked(i)]; }
+
 void ListBoxControl::setListIndex(int i) {
-  if (i < -1 || i >= listCount()) throw ProgramError("Invalid list index " + std::to_string(i));
+  if (i != -1) checked(i);
   listIndex_ = i;
   notify();
   if (i >= 0) click();

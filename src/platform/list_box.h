@@ -14,9 +14,11 @@ class ListBoxControl : public Control {
  public:
   ListBoxControl(std::string name, std::string tag);
   void clear();
-  void addItem(const std::string& item);
+  // data is the entry's ItemData: a number the program keeps with it.
+  void addItem(const std::string& item, int data = 0);
   int listCount() const { return static_cast<int>(items_.size()); }
   const std::string& list(int i) const;
+  int itemData(int i) const;
   int listIndex() const { return listIndex_; }
   // -1 deselects silently; a valid index selects and raises Click.
   void setListIndex(int i);
@@ -27,6 +29,8 @@ class ListBoxControl : public Control {
   void playerKey(ListKey key, int pageRows);
 
  private:
+  int checked(int i) const;  // i, or an error when no entry has it
   std::vector<std::string> items_;
+  std::vector<int> data_;
   int listIndex_ = -1;
 };

@@ -103,17 +103,22 @@ void Form1::MoveLine() {
   MsgText = "Move the Mouse to ";
   ActionIndex = readInt16(mid(ScriptLine, 9, 3));
   const int i = ActionIndex;
+  const bool named = ScriptElementExists(i);  // else the sentence leaves the control out
   if (ActionLetter == "B") {
     MsgText += " Select Box Tile";
   } else if (ActionLetter == "O") {
-    MsgText += "Set Tile Size " + OptSq(i).caption();
+    MsgText += "Set Tile Size " + (named ? OptSq(i).caption() : "");
   } else if (ActionLetter == "K") {
-    MsgText += ComKey(i).caption();
+    MsgText += named ? ComKey(i).caption() : "";
   } else if (ActionLetter == "M") {
     MsgText += "Information Label";
   } else if (ActionLetter == "L") {
-    MsgText += "ListBox and Scroll down to " + formatRight(SizeLines(SqVariant, i), 1) + " by " +
-               formatRight(SizeCols(SqVariant, i), 2);
+    MsgText += "ListBox and Scroll down to ";
+    // The size of the slot that entry i stands for.
+    if (named) {
+      const int slot = ListBoxSize().itemData(i);
+      MsgText += formatRight(SizeLines(SqVariant, slot), 1) + " by " + formatRight(SizeCols(SqVariant, slot), 2);
+    }
   } else if (ActionLetter == "S") {
     MsgText += "Box square" + mid(ScriptLine, 9, 3);
   } else if (ActionLetter == "T") {

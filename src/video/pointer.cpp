@@ -1,6 +1,7 @@
 // Where the guided pointer goes, how it is put there, and the click it makes
 // on arrival: the same handler a player's click reaches.
 #include <cmath>
+#include <iterator>
 
 #include "app/form1.h"
 
@@ -64,8 +65,22 @@ void Form1::HoverAt(int x, int y) {
   c.mouseMove(0, 0, xt - c.left(), yt - c.top());
 }
 
+bool Form1::ScriptElementExists(int i) {
+  if (ActionLetter == "M") return true;  // one label: the index is not used
+  int count = 0;
+  if (ActionLetter == "B") count = static_cast<int>(std::size(comBT_));
+  if (ActionLetter == "O") count = static_cast<int>(std::size(optSq_));
+  if (ActionLetter == "K") count = static_cast<int>(std::size(comKey_));
+  if (ActionLetter == "T") count = static_cast<int>(std::size(comTile_));
+  if (ActionLetter == "L") count = ListBoxSize().listCount();
+  // The player may have chosen a smaller box while the video ran.
+  if (ActionLetter == "S") count = BoxSquares;
+  return i >= 0 && i < count;
+}
+
 void Form1::ActionLink() {
   const int i = ActionIndex;
+  if (!ScriptElementExists(i)) return;
   if (ActionLetter == "B") {
     ComBT(i).click();
   } else if (ActionLetter == "O") {
@@ -77,9 +92,6 @@ void Form1::ActionLink() {
   } else if (ActionLetter == "L") {
     ListBoxSize().setListIndex(i);
   } else if (ActionLetter == "S") {
-    // A square the box does not have (the player may have chosen a smaller
-    // box while the video ran) is a click on nothing.
-    if (i < 0 || i >= BoxSquares) return;
     AnchorRow = toInt16(idiv(i, BoxColumns));
     AnchorCol = toInt16(imod(i, BoxColumns));
     FlexBox().setRow(AnchorRow);
