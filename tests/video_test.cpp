@@ -173,6 +173,14 @@ TEST(Video, FaultyScriptsEndCleanly) {
   missing.start(6);
   crank(*missing.game);
   EXPECT_EQ(missing.game->f().VideoState + missing.game->sys.messages.size(), 0u);
+  // A step that fails (here a box without columns) stops the timer before the
+  // error is shown: one message, not one at every tick.
+  ScriptGame broken({"M   41SY 3", "M   41SY 3", "M   41SY 3", "."});
+  broken.start(7);
+  broken.game->f().BoxColumns = 0;
+  for (int n = 0; n < 50; ++n) broken.game->tick();
+  EXPECT_EQ(broken.game->sys.messages.size(), 1u);
+  EXPECT_FALSE(broken.game->f().Timer1().enabled());
 }
 
 TEST(Video, WatchVideoStopsItEvenDuringASentenceAndStartsItAgainLater) {
