@@ -10,7 +10,6 @@
 #include <sstream>
 
 #include "harness.h"
-#include "platform/numbers.h"
 #include "solve/video.h"
 
 namespace {
@@ -31,7 +30,11 @@ struct Known {
 TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
   const auto pentominoes = catalogue().tiles(5);
   const tiling::Piece domino{{0, 0}, {0, 1}};
+  tiling::Piece bar;
+  for (int column = 0; column < 32; ++column) bar.push_back({0, column});
   const Known cases[] = {
+      {6, 10, {}, pentominoes, 9356, 2339, 4},
+      {5, 12, {}, pentominoes, 4040, 1010, 4},
       {3, 20, {}, pentominoes, 8, 2, 4},
       {4, 15, {}, pentominoes, 1472, 368, 4},
       {8, 8, {27, 28, 35, 36}, pentominoes, 520, 65, 8},
@@ -40,6 +43,8 @@ TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
       {2, 2, {}, {domino, domino}, 4, 1, 8},
       {1, 3, {0}, {domino, domino}, 2, 2, 2},
       {1, 2, {}, {domino, domino, domino}, 3, 3, 4},
+      // Pieces too long for the search's frame of a line.
+      {2, 32, {}, {bar, bar}, 2, 1, 4},
   };
   for (const Known& k : cases) {
     tiling::Problem p{k.lines, k.columns, std::vector<bool>(k.lines * k.columns, false), k.pieces};
@@ -109,34 +114,6 @@ TEST(Videos, EveryShippedVideoSolvesItsBoxInThePlayerWithNothingRefused) {
     const std::set<std::string> said = narration(shipped(box.video));
     for (const std::string& s : g.sys.spoken) EXPECT_TRUE(s == f.MsgText || said.count(s)) << "spoken: " << s;
   }
-}
-
-// The columns the player reads: 1 the kind, 4-6 the message, 7 the action,
-// 8 the click flag, 9-11 the index; sentences in 4-63.
-TEST(Videos, LinesCarryThePlanInThePlayersColumns) {
-  const solve::GameBox box = catalogue().box(5, 0);
-  const std::vector<solve::Step> steps = solve::plan(catalogue(), box);
-  std::istringstream text(solve::script(box, steps));
-  std::vector<solve::Step> read;
-  std::string last;
-  for (std::string line; std::getline(text, line);) {
-    ASSERT_TRUE(line.ends_with("\r") && line.size() <= 64) << line;
-    line.pop_back();
-    last = line;
-    if (line[0] == 'S') {
-      EXPECT_NE(line[3], ' ') << line;
-    }
-    if (line[0] != 'M') continue;
-    const char action = line[6];
-    const int message = readInt16(mid(line, 4, 3)), index = readInt16(mid(line, 9, 3));
-    EXPECT_EQ(line[7], 'Y');
-    EXPECT_EQ(message, action == 'T' ? 40 : action == 'S' ? 41 : 42) << line;
-    if (action == 'T') read.push_back({index, {}, 0});
-    if (action == 'K') read.back().keys.push_back(index);
-    if (action == 'S') read.back().corner = index;
-  }
-  EXPECT_EQ(last, ".");
-  EXPECT_EQ(read, steps);
 }
 
 }  // namespace

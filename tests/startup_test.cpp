@@ -41,6 +41,34 @@ TEST(StartUp, ScalesToEveryScreenAndSetsUpTheFirstBox) {
   }
 }
 
+// Common screens, also at Qt's scale factor 2 (half the pixels): a 32:9
+// screen once overflowed the grid's width on the widest boxes.
+TEST(StartUp, EveryBoxSetsUpInsideTheWindowOnEveryScreenAndScale) {
+  for (const auto& [w, h] : {std::pair{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {2560, 1440}, {3840, 2160},
+                             {5120, 1440}}) {
+    for (int scale : {1, 2}) {
+      Game g(w / scale, h / scale);
+      Form1& f = g.f();
+      for (int variant : {0, 1}) {
+        g.selectSquares(variant);
+        for (int i = 0; i < f.ListBoxSize().listCount(); ++i) {
+          f.ListBoxSize().playerSelect(i);
+          const GridControl& grid = f.FlexBox();
+          SCOPED_TRACE(std::to_string(w / scale) + "x" + std::to_string(h / scale) + " " + f.ListBoxSize().list(i));
+          EXPECT_EQ(formatRight(grid.rows() - 1, 1) + " by " + formatRight(grid.cols() - 1, 2), f.ListBoxSize().list(i));
+          EXPECT_TRUE(grid.visible() && grid.left() >= 0 && grid.top() >= 0 &&
+                      grid.left() + grid.width() <= f.window.width() && grid.top() + grid.height() <= f.window.height());
+          f.ActionIndex = f.BoxSquares - 1;  // a video's pointer aims at the middle of the last square
+          f.ActionLetter = "S";
+          ASSERT_NO_THROW(f.SetMouse());
+          EXPECT_NEAR(f.TargetX * 15, grid.left() + grid.width() - f.CellWidth / 2, 3 * grid.cols());
+        }
+      }
+      EXPECT_EQ(g.sys.messages, std::vector<std::string>{});
+    }
+  }
+}
+
 // Each case: file content (none: no file), the message shown, 8 by 8 patterns
 // left, and the sizes listed for 5 and then 6 squares.
 TEST(StartUp, PieceFilesThatCannotBeReadEndTheProgramAndAnEmptyOneKeepsTheBuiltInSizes) {

@@ -53,9 +53,11 @@ void Form1::ClearPuzzle() {
   GridRowHeight = toInt16(grid.rowHeight(0));
   GridColWidth = toInt16(grid.colWidth(0));
 
+  // The control's size is a window position's kind of number: 20 columns of
+  // a 32:9 screen's cells pass 16 bits.
   Kx = toInt16(BoxColumns * 3);
-  grid.setHeight(toInt16(BoxLines * GridRowHeight + Kx));
-  grid.setWidth(toInt16(BoxColumns * GridColWidth + Kx));
+  grid.setHeight(static_cast<Twips>(BoxLines * GridRowHeight + Kx));
+  grid.setWidth(static_cast<Twips>(BoxColumns * GridColWidth + Kx));
   grid.setVisible(true);
 
   for (TileBtn = 0; TileBtn <= 224; ++TileBtn) {

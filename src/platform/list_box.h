@@ -7,6 +7,9 @@
 
 #include "platform/control.h"
 
+// The keys a list box answers.
+enum class ListKey { Up, Down, PageUp, PageDown, Home, End };
+
 class ListBoxControl : public Control {
  public:
   ListBoxControl(std::string name, std::string tag);
@@ -21,6 +24,9 @@ class ListBoxControl : public Control {
   void setListIndex(int i);
   // The player's choice of an entry.
   void playerSelect(int i);
+  // The player's key: chooses the entry it leads to as a click would, or
+  // nothing at either end. A page is `pageRows` entries, the rows shown.
+  void playerKey(ListKey key, int pageRows);
 
  private:
   int checked(int i) const;  // i, or an error when no entry has it

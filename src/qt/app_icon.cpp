@@ -5,7 +5,7 @@
 
 namespace qtview {
 
-QIcon appIcon() {
+QImage appIconImage() {
   // A 4 x 4 box of 12-pixel squares filled by three tiles and one empty corner.
   struct Square {
     int col, row;
@@ -18,15 +18,17 @@ QIcon appIcon() {
       {3, 1, blue},   {2, 2, blue},   {3, 2, blue},   {2, 3, blue},   {3, 3, blue},
       {0, 3, green},
   };
-  QPixmap pixmap(48, 48);
-  pixmap.fill(QColor(192, 255, 192));
-  QPainter p(&pixmap);
+  QImage image(48, 48, QImage::Format_RGB32);
+  image.fill(QColor(192, 255, 192));
+  QPainter p(&image);
   p.setPen(QColor(64, 64, 64));
   for (const Square& s : squares) {
     p.setBrush(s.color);
     p.drawRect(s.col * 12, s.row * 12, 11, 11);
   }
-  return QIcon(pixmap);
+  return image;
 }
+
+QIcon appIcon() { return QIcon(QPixmap::fromImage(appIconImage())); }
 
 }  // namespace qtview

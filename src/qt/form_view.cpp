@@ -40,6 +40,38 @@ class PointerArrow : public QWidget {
   }
 };
 
+}  // namespace
+
+// The caption of a running video: white bold text on a dark, slightly
+// transparent band. Drawn by hand: a style sheet would bring Qt's style
+// sheet machinery into memory for one label.
+class CaptionStrip : public QWidget {
+ public:
+  explicit CaptionStrip(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+  void setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 40, 20, 215));
+    p.drawRoundedRect(rect(), 6, 6);
+    p.setPen(Qt::white);
+    p.setFont(font());
+    p.drawText(rect().adjusted(4, 0, -4, 0), Qt::AlignCenter | Qt::TextWordWrap, text_);
+  }
+
+ private:
+  QString text_;
+};
+
+namespace {
+
 ControlView* makeView(Control& c, double tpp, QWidget* parent) {
   switch (c.kind()) {
     case ControlKind::CommandButton:
@@ -81,11 +113,7 @@ FormView::FormView(FormWindow& window) : window_(window), twipsPerPixel_(screenT
     if (*it) (*it)->raise();
   }
 
-  subtitle_ = new QLabel(this);
-  subtitle_->setAlignment(Qt::AlignCenter);
-  subtitle_->setWordWrap(true);
-  subtitle_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  subtitle_->setStyleSheet("QLabel { background: rgba(20, 40, 20, 215); color: white; border-radius: 6px; }");
+  subtitle_ = new CaptionStrip(this);
   subtitle_->hide();
   pointer_ = new PointerArrow(this);
   pointer_->hide();
@@ -98,6 +126,8 @@ FormView::~FormView() {
   window_.setObserver(nullptr);
   // The children detach from their controls as they are deleted by QObject.
 }
+
+QWidget* FormView::subtitle() const { return subtitle_; }
 
 void FormView::windowChanged() {
   if (window_.caption != shownCaption_) {

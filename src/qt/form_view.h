@@ -3,7 +3,6 @@
 // collection. Controls created earlier are in front and take the click.
 #pragma once
 
-#include <QLabel>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -13,6 +12,7 @@
 
 namespace qtview {
 
+class CaptionStrip;
 class ControlView;
 class TimerBridge;
 
@@ -36,7 +36,7 @@ class FormView : public QWidget, public WindowObserver {
 
   // Above every control: the caption of a running video and the pointer the
   // window draws where the platform does not let it move the real one.
-  QLabel* subtitle() const { return subtitle_; }
+  QWidget* subtitle() const;
   QWidget* drawnPointer() const { return pointer_; }
 
  protected:
@@ -48,7 +48,7 @@ class FormView : public QWidget, public WindowObserver {
   void syncOverlays();
 
   FormWindow& window_;
-  QLabel* subtitle_;
+  CaptionStrip* subtitle_;
   QWidget* pointer_;
   std::string shownCaption_;
   int32_t shownBackColor_ = -1;

@@ -1,8 +1,9 @@
-// The list box: a scrollable QListWidget kept equal to the control's items
-// and ListIndex; a click of the player on an item sets ListIndex.
+// The list box, drawn by hand: its entries from a first shown one, the
+// selected one highlighted, and a scroll bar when they do not all fit. A
+// click on an entry or a key that moves the selection sets ListIndex; the
+// scroll bar and the wheel only scroll. (Qt's item views would cost a
+// megabyte and a half of memory for this one list.)
 #pragma once
-
-#include <QListWidget>
 
 #include "platform/list_box.h"
 #include "qt/control_view.h"
@@ -12,16 +13,34 @@ namespace qtview {
 class ListView : public ControlView {
  public:
   ListView(ListBoxControl& list, double twipsPerPixel, QWidget* parent);
-  QListWidget* listWidget() const { return items_; }
+  // Entries shown whole at once, and the first one shown.
+  int pageRows() const;
+  int firstShown() const { return first_; }
 
  protected:
   void syncContent(bool looks) override;
-  void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void activate(QPoint at) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  int rowHeight() const;
+  bool scrollable() const;
+  QRect barRect() const;    // the whole scroll bar, arrows included
+  QRect trackRect() const;  // between the arrows
+  QRect thumbRect() const;
+  void scrollTo(int first);
+
   ListBoxControl& list_;
-  QListWidget* items_;
+  int first_ = 0;
+  int shownIndex_ = -1;
+  int dragFrom_ = -1;  // pointer y where a thumb drag started, -1 when none
+  int dragFirst_ = 0;
+  int wheelRest_ = 0;
 };
 
 }  // namespace qtview

@@ -21,10 +21,10 @@ void Form1::SetMouse() {
   } else {
     AnchorRow = toInt16(idiv(ActionIndex, BoxColumns));
     AnchorCol = toInt16(imod(ActionIndex, BoxColumns));
-    TargetX = FlexBox().left() + static_cast<float>(toInt16(CellWidth * AnchorCol)) +
-              static_cast<float>(CellWidth) * PointerWork;
-    TargetY = FlexBox().top() + static_cast<float>(toInt16(CellHeight * AnchorRow)) +
-              static_cast<float>(CellHeight) / 2;
+    // Offsets in the box are twips like window positions: 32-bit.
+    const Twips cellX = CellWidth * AnchorCol, cellY = CellHeight * AnchorRow;
+    TargetX = FlexBox().left() + static_cast<float>(cellX) + static_cast<float>(CellWidth) * PointerWork;
+    TargetY = FlexBox().top() + static_cast<float>(cellY) + static_cast<float>(CellHeight) / 2;
   }
   TargetX = TargetX / TwipsPerPixel;
   StepLength = 60;

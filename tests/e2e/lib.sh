@@ -10,7 +10,7 @@ e2e_enter_display() {
   [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
   export KARVELON_E2E_INSIDE=1
   rm -rf "$work"  # exec skips the exit trap; the run inside makes its own
-  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" xvfb-run -a -s "-screen 0 ${W}x${H}x24" bash "$@"
+  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" xvfb-run -a -s "-screen 0 ${W}x${H}x24 -noreset" bash "$@"
 }
 
 failures=0
@@ -31,8 +31,8 @@ trap e2e_cleanup EXIT
 # Standard output (the spoken sentences) goes to $work/transcript.txt.
 start_program() {
   local exe=$1 _
-  pentipos="$(dirname "$exe")/PENTIPOS.TXT"
-  objects="$(dirname "$exe")/OBJECTS.TXT"
+  pentipos="$(dirname "$(readlink -f "$exe")")/PENTIPOS.TXT"
+  objects="$(dirname "$(readlink -f "$exe")")/OBJECTS.TXT"
   [[ -r "$pentipos" ]] || { echo "FAIL: no PENTIPOS.TXT beside $exe" >&2; exit 1; }
   "$exe" >"$work/transcript.txt" 2>"$work/stderr.txt" &
   pid=$!

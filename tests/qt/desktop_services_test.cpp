@@ -52,4 +52,6 @@ TEST(DesktopServicesTest, SentencesAreWrittenOutAndTakeTheirSpokenTime) {
   EXPECT_GT(spoken, 800);
   EXPECT_LT(spoken, 3000);
   EXPECT_GT(ticks, 20);
+  // The engine, loaded with the first sentence, made it audio: 22050 a second.
+  EXPECT_NEAR(qtview::EspeakVoice().synthesize("Tile does not fit").size() / 22050.0, 1.03, 0.1);
 }

@@ -9,8 +9,10 @@
 #include <memory>
 
 #include "platform/grid.h"
+#include "platform/list_box.h"
 #include "qt/control_view.h"
 #include "qt/form_view.h"
+#include "qt/list_view.h"
 #include "qt/units.h"
 
 namespace {
@@ -30,6 +32,9 @@ class FormViewTest : public testing::Test {
     for (int c = 0; c < 3; ++c) grid->setColWidth(c, 500);  // 33 1/3 pixels: edges fall between pixels
     grid->setCol(1);
     grid->setCellBackColor(0x00FF0000);  // cell (0, 1) blue, the others white
+    list = &add(std::make_unique<ListBoxControl>("List", ""), 300, 200, 0x00FFFFFF);
+    list->setHeight(1500);
+    for (int i = 0; i < 12; ++i) list->addItem(std::to_string(i));
     view = std::make_unique<qtview::FormView>(window);
     view->setBackgroundMoveHandler([this](int16_t, int16_t, float x, float y) { moves[""] = {x, y}; });
     view->show();
@@ -54,6 +59,7 @@ class FormViewTest : public testing::Test {
   Control *front, *back, *label;
   TimerControl* timer;
   GridControl* grid;
+  ListBoxControl* list;
   std::unique_ptr<qtview::FormView> view;
   std::vector<std::string> clicks;
   std::map<std::string, QPointF> moves;  // the last pointer move over each control
@@ -104,6 +110,38 @@ TEST_F(FormViewTest, GridClickSelectsTheCellUnderThePointer) {
     ASSERT_EQ(clicks, std::vector<std::string>{"Grid"}) << x << "," << y;
     EXPECT_EQ(std::make_pair(grid->row(), grid->col()), std::make_pair(row, col)) << x << "," << y;
   }
+}
+
+TEST_F(FormViewTest, TheListAnswersKeysAndClicksAndScrolls) {
+  auto* items = static_cast<qtview::ListView*>(view->controlView(5));
+  const int page = items->pageRows() - 1;
+  // Key and the entry it leads to, kept in sight; at either end nothing changes.
+  const std::pair<Qt::Key, int> keys[] = {
+      {Qt::Key_Down, 0},    {Qt::Key_Down, 1},         {Qt::Key_PageDown, 1 + page}, {Qt::Key_End, 11},
+      {Qt::Key_Down, 11},   {Qt::Key_PageUp, 11 - page}, {Qt::Key_Up, 10 - page},    {Qt::Key_Home, 0},
+      {Qt::Key_Up, 0},      {Qt::Key_8, 0}};
+  std::vector<std::string> expected;
+  for (const auto& [key, entry] : keys) {
+    if (entry != list->listIndex()) expected.push_back("List");
+    QTest::keyClick(items, key);
+    EXPECT_TRUE(list->listIndex() == entry && entry >= items->firstShown() && entry <= items->firstShown() + page)
+        << key;
+  }
+  EXPECT_EQ(clicks, expected);
+  // Two keys pressed while a handler lets events run wait, then go on from each other.
+  window.gate.submit([&] {
+    window.gate.pass([&] {
+      QTest::keyClick(items, Qt::Key_Down);
+      QTest::keyClick(items, Qt::Key_Down);
+    });
+    EXPECT_EQ(list->listIndex(), 0);
+  });
+  EXPECT_EQ(list->listIndex(), 2);
+  // The scroll bar's lower arrow only scrolls; a click chooses the entry drawn there.
+  for (int i = 0; i < 4; ++i) click({391, 291});
+  EXPECT_EQ(items->firstShown(), 4);
+  click({310, 205});
+  EXPECT_EQ(list->listIndex(), 4);
 }
 
 TEST_F(FormViewTest, TimerTicksOnlyWhileEnabledAndNeverInsideItself) {
