@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -70,5 +71,33 @@ std::string checkBookkeeping(Form1& f) {
   }
   if (f.Overlaps != overlaps) err << "Overlaps=" << f.Overlaps << " but " << overlaps << "; ";
   if (f.PlacedSquares != placed) err << "PlacedSquares=" << f.PlacedSquares << " but " << placed << "; ";
+  return err.str();
+}
+
+// Beyond the counts: every tile stands wholly in the box in its stored shape
+// at its anchor on available squares, or wholly outside; a selected tile's
+// anchor is the stored one; and every tile can be seen: in the box, in the
+// palette, or (selected outside the box) in the box-tile display.
+std::string checkTiles(Form1& f) {
+  std::ostringstream err;
+  const int n = f.TileSquares;
+  for (int t = 0; t <= f.LastTile; ++t) {
+    const int anchor = f.TileAnchor(t);
+    const bool shown = anchor == -1 && f.TileSelected && f.CurTile == t;
+    for (int i = 0; i < n; ++i) {
+      const int q = f.BtnBoxSq(t * n + i);
+      const int columns = std::max<int>(f.BoxColumns, 1);  // none before a box is set up
+      const int line = anchor / columns + f.Shape(t, i) / n, col = anchor % columns + f.Shape(t, i) % n;
+      if (anchor == -1 ? q != -1
+                       : line >= f.BoxLines || col >= f.BoxColumns || q != line * f.BoxColumns + col ||
+                             f.FlexBox().backColorAt(line, col) == 0x00C0C0C0) {
+        err << "tile " << t << " anchor " << anchor << " square " << i << " on " << q << "; ";
+      }
+      if (!(shown ? f.ComBT(i).visible() : f.ComTile(t * n + i).visible())) {
+        err << "tile " << t << " square " << i << " cannot be seen; ";
+      }
+    }
+  }
+  if (f.TileSelected && f.AnchorSq != f.TileAnchor(f.CurTile)) err << "selected tile's anchor " << f.AnchorSq;
   return err.str();
 }

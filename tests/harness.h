@@ -96,3 +96,5 @@ struct Game {
 // Checks the occupancy invariants against where the buttons stand; returns
 // an empty text when they hold, else what is wrong.
 std::string checkBookkeeping(Form1& f);
+// Tiles in their shapes wholly in the box or home, and each one visible.
+std::string checkTiles(Form1& f);

@@ -150,7 +150,8 @@ TEST(Video, FaultyScriptsEndCleanly) {
       {{"M   47MY 60", "."}, {}},                   // beyond the last control: the pointer stays
       {{"M   48KY4", "."}, {"NFmt=48NObjx=45"}},    // a control number past the table
       {{"M   40OY7", "."}, {}},                     // OptSq(7) does not exist: nothing is clicked
-      {{"M   42KY15", "M   46BY9", "M   45LY12", "M   40TY 99", "M   40TY-1", "."}, {}},
+      {{"M   42KY15", "M   46BY9", "M   45LY12", "M   40TY 99", "M   40TY-1", "M   41SY516", "."}, {}},
+      {{"M  4e4KY1", "M   40TY9e3", "."}, {}},  // numbers too large: damaged lines, skipped
   };
   for (const auto& [lines, boxes] : cases) {
     SCOPED_TRACE(lines[0]);

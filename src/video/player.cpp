@@ -98,10 +98,20 @@ void Form1::LineStep() {
 
 // An "M" line: say where the pointer goes, then plan its glide.
 void Form1::MoveLine() {
-  ScriptMsgNo = readInt16(mid(ScriptLine, 4, 3));
+  // A number too large for its field, or a tile whose first button's number
+  // would be, makes a damaged line: it is skipped.
+  int16_t messageNo = 0, index = 0;
+  try {
+    messageNo = readInt16(mid(ScriptLine, 4, 3));
+    index = readInt16(mid(ScriptLine, 9, 3));
+    if (mid(ScriptLine, 7, 1) == "T") toInt16(TileSquares * index);
+  } catch (const ProgramError&) {
+    return;
+  }
+  ScriptMsgNo = messageNo;
   ActionLetter = mid(ScriptLine, 7, 1);
   MsgText = "Move the Mouse to ";
-  ActionIndex = readInt16(mid(ScriptLine, 9, 3));
+  ActionIndex = index;
   const int i = ActionIndex;
   const bool named = ScriptElementExists(i);  // else the sentence leaves the control out
   if (ActionLetter == "B") {

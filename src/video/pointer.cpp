@@ -8,16 +8,16 @@
 void Form1::SetMouse() {
   MerlinCode();
   PointerWork = 0.5f;
-  if (ActionLetter != "S") {
-    if (CtlIndex < 0 || CtlIndex >= window.count() || window.control(CtlIndex).kind() == ControlKind::Timer) {
-      // No control there to point at: the pointer stays where it is.
-      TargetX = PointerX * TwipsPerPixel;
-      TargetY = PointerY * TwipsPerPixel;
-    } else {
-      const Control& c = window.control(CtlIndex);
-      TargetX = c.left() + c.width() * PointerWork;
-      TargetY = c.top() + c.height() / 2;
-    }
+  const bool square = ActionLetter == "S";
+  if (square ? !ScriptElementExists(ActionIndex)
+             : CtlIndex < 0 || CtlIndex >= window.count() || window.control(CtlIndex).kind() == ControlKind::Timer) {
+    // No control or box square there to point at: the pointer stays where it is.
+    TargetX = PointerX * TwipsPerPixel;
+    TargetY = PointerY * TwipsPerPixel;
+  } else if (!square) {
+    const Control& c = window.control(CtlIndex);
+    TargetX = c.left() + c.width() * PointerWork;
+    TargetY = c.top() + c.height() / 2;
   } else {
     AnchorRow = toInt16(idiv(ActionIndex, BoxColumns));
     AnchorCol = toInt16(imod(ActionIndex, BoxColumns));
