@@ -6,6 +6,7 @@
 //   tiles/      selection, placement, transformations, action buttons
 //   guidance/   information label and hover hints
 //   video/      messages, speech, guided-video hooks
+//   play/       other ways in: drag, wheel, keyboard, undo, hints
 #pragma once
 
 #include <cstdint>
