@@ -11,13 +11,13 @@
 # between the warm-up and the end.
 #
 # Usage: click_soak.sh path/to/karvelon [clicks] [seed] [bound_kb]
-#   clicks 3000, seed 1, bound 8192 kB by default; bound "none" checks no
+#   clicks 3000, seed 1, bound 2048 kB by default; bound "none" checks no
 #   memory (a sanitizer's is meaningless).
 set -euo pipefail
 
 readonly W=1920 H=1080 E2E_TIME_LIMIT=${E2E_TIME_LIMIT:-300}
 exe=$(readlink -f "$1")
-clicks=${2:-3000} seed=${3:-1} bound=${4:-8192}
+clicks=${2:-3000} seed=${3:-1} bound=${4:-2048}
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 e2e_enter_display "$0" "$exe" "$clicks" "$seed" "$bound"
 
