@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Real input on a virtual 1920 x 1080 screen. A real drag (button down,
-# moves, button up) sets tile 0, standing as in the palette, on the first
-# box with the grabbed square under the pointer; the wheel turned away lays
-# it along line 0 ("Rotate Left"). Started anew, the keyboard alone solves
-# the box: Tab, R/F, arrows and Enter for each tile, square and key of the
-# box's short solving video. Screenshots: the ghost mid-drag, the cell
-# cursor, the solved box.
-#
+# Real input under Xvfb: a real drag sets tile 0 (standing, as in the
+# palette) on the first box, the grabbed square under the pointer; the wheel
+# turned away lays it down ("Rotate Left"). Started anew, the keys alone
+# solve the box after its short solving video's tiles, keys and squares.
 # Usage: input.sh path/to/karvelon [screenshot folder]
 set -euo pipefail
 
@@ -24,29 +20,22 @@ colour=$(tile_rgb 0)
 t0=$(pentipos_line "T0000")  # tile 0's first palette button
 x=$(($(px_x "$(field "$t0" 7 5)") + 8)) y=$(($(px_y "$(field "$t0" 12 5)") + 8))
 to_x=$(cell_x 4 12) to_y=$(cell_y 0 12)
-sleep 1
-screenshot "$work/before.png"
-under=$(pixel $((to_x - 20)) $((to_y + 3)))
-xdotool mousemove "$x" "$y" mousedown 1
+xdotool sleep 1 mousemove "$x" "$y" mousedown 1
 for step in 1 2 3 4 5 6 7 8; do
   xdotool mousemove $((x + (to_x - 20 - x) * step / 8)) $((y + (to_y - y) * step / 8)) sleep 0.05
 done
 sleep 0.3
-screenshot "$out/e2e_input_drag.png"
-[[ "$(pixel $((to_x - 20)) $((to_y + 3)))" != "$under" ]] || fail "no ghost under the pointer mid-drag"
-xdotool mousemove "$to_x" "$to_y" sleep 0.1 mouseup 1 sleep 0.5
-screenshot "$work/dropped.png"
+screenshot "$out/e2e_input_drag.png"  # over a white box cell
+[[ "$(pixel $((to_x - 20)) $((to_y + 3)))" != "255 255 255" ]] || fail "no ghost under the pointer mid-drag"
+xdotool mousemove "$to_x" "$to_y" sleep 0.1 mouseup 1 sleep 0.5 && screenshot "$work/dropped.png"
 expect_pixel "the grabbed square under the pointer" "$to_x" "$to_y" "$colour"
 expect_pixel "tile 0 standing" "$(cell_x 4 6)" "$(cell_y 4 6)" "$colour"
-xdotool click 4 sleep 0.5
-screenshot "$work/turned.png"
+xdotool click 4 sleep 0.5 && screenshot "$work/turned.png"
 expect_pixel "tile 0 lying" "$(cell_x 8 6)" "$(cell_y 0 6)" "$colour"
 [[ -s "$work/transcript.txt" ]] && fail "refused: $(cat "$work/transcript.txt")"
 kill "$pid" && wait "$pid" 2>/dev/null || true
-
 start_program "$exe"
-sleep 1
-xdotool mousemove 5 $((H - 5))  # the keyboard follows the pointer: onto the window
+xdotool sleep 1 mousemove 5 $((H - 5))  # the keyboard follows the pointer: onto the window
 selected=-1 row=0 col=0 n=0 placed=()
 keys=([4]=r [5]=shift+r [6]=f [7]=shift+f)
 while IFS= read -r line; do
@@ -74,6 +63,5 @@ done <"$(dirname "$exe")/VID5$(printf '%02d%02d' "$box_rows" "$box_cols").TXT"
 wait_transcript_lines 1 10 || true
 [[ "$(cat "$work/transcript.txt")" == "$(message_text 35)" ]] ||
   fail "expected only '$(message_text 35)' after the last key, got '$(cat "$work/transcript.txt")'"
-sleep 0.5
-screenshot "$shot"
+sleep 0.5 && screenshot "$shot"
 e2e_finish input
