@@ -9,18 +9,18 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QWheelEvent>
-#include <map>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
+#include <map>
 
+#include "play/key_codes.h"
 #include "qt/app_icon.h"
 #include "qt/grid_view.h"
 #include "qt/list_view.h"
 #include "qt/simple_views.h"
 #include "qt/timer_bridge.h"
 #include "qt/units.h"
-#include "play/key_codes.h"
 
 namespace qtview {
 
@@ -273,16 +273,6 @@ void FormView::submit(std::function<void()> event) {
   routeEvent([&] { window_.gate.submit(std::move(event)); });
 }
 
-// The right button on the window's background; on a control it comes
-// through the filter.
-void FormView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::RightButton || !play_.rightClick) return;
-  const int16_t shift = shiftState(event->modifiers());
-  const float x = static_cast<float>(event->position().x() * twipsPerPixel_);
-  const float y = static_cast<float>(event->position().y() * twipsPerPixel_);
-  submit([=, this] { play_.rightClick(shift, x, y); });
-}
-
 // Wheel turns reach here from every control but the size list, which
 // scrolls with them.
 void FormView::wheelEvent(QWheelEvent* event) {
@@ -331,6 +321,7 @@ bool FormView::dragFilter(ControlView* view, QMouseEvent* event) {
   const QPoint at = view->mapTo(this, event->position().toPoint());
   const float x = static_cast<float>(at.x() * twipsPerPixel_), y = static_cast<float>(at.y() * twipsPerPixel_);
   if (event->type() == QEvent::MouseButtonPress) {
+    // The right button is a click of its own: on the press, like the menus.
     if (event->button() == Qt::RightButton && play_.rightClick) {
       const int16_t shift = shiftState(event->modifiers());
       submit([=, this] { play_.rightClick(shift, x, y); });

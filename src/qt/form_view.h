@@ -55,7 +55,6 @@ class FormView : public QWidget, public WindowObserver {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool focusNextPrevChild(bool next) override;
