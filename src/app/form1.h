@@ -107,6 +107,20 @@ class Form1 {
   void LabTip_MouseMove(int16_t button, int16_t shift, float x, float y);
   void LabTip_Click();
 
+  // ---- Other ways in (play/): each ends in a click of the button it stands for ----
+  // Dragging a tile by one of its buttons (a ComTile, or a ComBT of the
+  // selected tile), grabbed at (x, y) of that button's own twips; false when
+  // the button shows no tile to drag. Moves and the drop are in window twips.
+  bool TileDrag_Start(Control& source, float x, float y);
+  void TileDrag_Move(float x, float y);
+  void TileDrag_Drop(float x, float y);
+  // The wheel (notches away from the player positive) and the right button
+  // at a point of the window, in twips.
+  void Form_MouseWheel(int16_t notches, float x, float y);
+  void Form_RightClick(int16_t shift, float x, float y);
+  // A key with its shift state (1 Shift, 2 Ctrl, 4 Alt); codes in keyboard.cpp.
+  void Form_KeyDown(int16_t KeyCode, int16_t Shift);
+
   // ---- Guided video: messages, speech, player, pointer, solve loop (video/) ----
   void GetObjMsg();
   void MerlinCode();
@@ -180,6 +194,9 @@ class Form1 {
   // Hover scratch
   int16_t HoverSq = 0;
 
+  // The keyboard's cell cursor in the box
+  int16_t CursorRow = 0, CursorCol = 0;
+
   // Shared scratch
   int16_t Ix = 0, Jx = 0, Kx = 0, TileBtn = 0, SqBox = 0, SqLine = 0;
   std::string WorkStr1, WorkStr2, MsgSuffix, CtlName;
@@ -227,6 +244,10 @@ class Form1 {
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
   void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);
   bool messageFileReported_ = false;
+  bool OverBoxOrDisplay(float x, float y);
+  void ShowCursor();                  // the cell cursor, kept inside the box
+  void SelectNextPaletteTile(int step);
+  Control* dragSource_ = nullptr;     // the button a drag started on
 
   Control* comBlock_ = nullptr;
   Control* comBT_[6] = {};

@@ -22,6 +22,14 @@ void GridControl::resize(int rows, int cols) {
   cols_ = cols;
   row_ = std::min(row_, rows_ - 1);
   col_ = std::min(col_, cols_ - 1);
+  markRow_ = markCol_ = -1;
+  notify();
+}
+
+void GridControl::setMark(int r, int c) {
+  if (r == markRow_ && c == markCol_) return;
+  markRow_ = r;
+  markCol_ = c;
   notify();
 }
 

@@ -45,6 +45,12 @@ class GridControl : public Control {
   // The player's click on a cell: it becomes the current cell, then Click.
   void playerClickCell(int r, int c);
 
+  // A cell outlined as the keyboard's cursor, apart from the current cell
+  // the program moves around; -1 when none. Resizing the grid drops it.
+  int markRow() const { return markRow_; }
+  int markCol() const { return markCol_; }
+  void setMark(int r, int c);
+
   // For views: any cell, and the cell under a point (-1 when none).
   const std::string& textAt(int r, int c) const { return cell(r, c).text; }
   int32_t backColorAt(int r, int c) const { return cell(r, c).backColor; }
@@ -62,6 +68,7 @@ class GridControl : public Control {
   void resize(int rows, int cols);
 
   int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0;
+  int markRow_ = -1, markCol_ = -1;
   std::vector<Cell> cells_;
   std::vector<int> rowHeights_, colWidths_;
 };

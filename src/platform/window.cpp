@@ -62,6 +62,23 @@ void FormWindow::hidePointer() {
   notify();
 }
 
+void FormWindow::showGhost(std::vector<GhostSquare> squares, float x, float y) {
+  ghost_ = std::move(squares);
+  moveGhost(x, y);
+}
+
+void FormWindow::moveGhost(float x, float y) {
+  ghostX_ = x;
+  ghostY_ = y;
+  notify();
+}
+
+void FormWindow::hideGhost() {
+  if (ghost_.empty()) return;
+  ghost_.clear();
+  notify();
+}
+
 void FormWindow::notify() {
   if (observer_) observer_->windowChanged();
 }

@@ -67,6 +67,19 @@ class FormWindow {
   void showPointer(int x, int y);
   void hidePointer();
 
+  // A tile being dragged, drawn by the view above every control: its
+  // squares relative to the pointer, and where the pointer is (twips).
+  struct GhostSquare {
+    float left = 0, top = 0, width = 0, height = 0;
+    int32_t color = 0;
+  };
+  const std::vector<GhostSquare>& ghost() const { return ghost_; }
+  float ghostX() const { return ghostX_; }
+  float ghostY() const { return ghostY_; }
+  void showGhost(std::vector<GhostSquare> squares, float x, float y);
+  void moveGhost(float x, float y);
+  void hideGhost();
+
   void setObserver(WindowObserver* observer) { observer_ = observer; }
 
  private:
@@ -77,6 +90,8 @@ class FormWindow {
   std::string subtitle_;
   bool pointerShown_ = false;
   int pointerX_ = 0, pointerY_ = 0;
+  std::vector<GhostSquare> ghost_;  // empty: no drag
+  float ghostX_ = 0, ghostY_ = 0;
   std::vector<std::unique_ptr<Control>> controls_;
   WindowObserver* observer_ = nullptr;
 };

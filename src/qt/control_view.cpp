@@ -72,6 +72,11 @@ void ControlView::syncContent(bool looks) {
   if (looks) update();
 }
 
+void ControlView::cancelPress() {
+  pressed_ = false;
+  update();
+}
+
 void ControlView::activate(QPoint) {
   routeEvent([this] { control_.playerClick(); });
 }

@@ -26,6 +26,8 @@ class ControlView : public QWidget, public ControlObserver {
   void attach();
 
   Control& control() const { return control_; }
+  // The press became a drag: its release is no click.
+  void cancelPress();
   void controlChanged(const Control& control) final;
 
  protected:

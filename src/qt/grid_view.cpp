@@ -1,6 +1,8 @@
 #include "qt/grid_view.h"
 
 #include <QPainter>
+#include <QPen>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -26,13 +28,42 @@ std::vector<int> pixelEdges(int count, int (GridControl::*size)(int) const, cons
   return edges;
 }
 
+// A thick outline filling its widget.
+class CellCursor : public QWidget {
+ public:
+  explicit CellCursor(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(QPen(QColor(230, 0, 120), 3));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+};
+
 }  // namespace
 
 GridView::GridView(GridControl& grid, double twipsPerPixel, QWidget* parent)
-    : ControlView(grid, twipsPerPixel, parent), grid_(grid) {}
+    : ControlView(grid, twipsPerPixel, parent), grid_(grid), cursor_(new CellCursor(parent)) {}
 
 // Cells, sizes and texts change without touching the common properties.
-void GridView::syncContent(bool) { update(); }
+void GridView::syncContent(bool) {
+  update();
+  const int r = grid_.markRow(), c = grid_.markCol();
+  if (r < 0 || c < 0 || !isVisible()) {
+    cursor_->hide();
+    return;
+  }
+  const std::vector<int> ys = pixelEdges(r + 1, &GridControl::rowHeight, grid_, twipsPerPixel(), INT_MAX);
+  const std::vector<int> xs = pixelEdges(c + 1, &GridControl::colWidth, grid_, twipsPerPixel(), INT_MAX);
+  const QRect cell(xs[c], ys[r], xs[c + 1] - xs[c], ys[r + 1] - ys[r]);
+  cursor_->setGeometry(cell.translated(pos()).adjusted(-1, -1, 1, 1));
+  cursor_->show();
+  cursor_->raise();
+}
 
 void GridView::activate(QPoint at) {
   // The centre of the pixel decides, as it does for the drawn cell edges.

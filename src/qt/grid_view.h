@@ -1,7 +1,8 @@
 // The box grid, drawn from the model: cells of the model's row heights and
 // column widths, each in its own colour with its text, thin grid lines. The
 // widget has the control's size; cells beyond it are cut off. Texts are
-// centred: the program centres every cell it fills.
+// centred: the program centres every cell it fills. The keyboard's cell
+// cursor is an outline above the tiles that may cover its cell.
 #pragma once
 
 #include "platform/grid.h"
@@ -20,6 +21,7 @@ class GridView : public ControlView {
 
  private:
   GridControl& grid_;
+  QWidget* cursor_;  // a sibling in front of the tile buttons
 };
 
 }  // namespace qtview

@@ -44,6 +44,14 @@ int main(int argc, char** argv) {
   view.setBackgroundMoveHandler(
       [&form](int16_t button, int16_t shift, float x, float y) { form.Form_MouseMove(button, shift, x, y); });
   view.setCloseHandler([&form] { form.Form_Unload(); });
+  view.setPlayHandlers({
+      [&form](Control& source, float x, float y) { return form.TileDrag_Start(source, x, y); },
+      [&form](float x, float y) { form.TileDrag_Move(x, y); },
+      [&form](float x, float y) { form.TileDrag_Drop(x, y); },
+      [&form](int16_t notches, float x, float y) { form.Form_MouseWheel(notches, x, y); },
+      [&form](int16_t shift, float x, float y) { form.Form_RightClick(shift, x, y); },
+      [&form](int16_t code, int16_t shift) { form.Form_KeyDown(code, shift); },
+  });
   services.setWindow(&view);
 
   form.window.gate.submit([&form] { form.Form_Load(); });

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Real input under Xvfb: a real drag sets tile 0 (standing, as in the
+# palette) on the first box, the grabbed square under the pointer; the wheel
+# turned away lays it down ("Rotate Left"). Started anew, the keys alone
+# solve the box after its short solving video's tiles, keys and squares.
+# Usage: input.sh path/to/karvelon [screenshot folder]
+set -euo pipefail
+
+readonly W=1920 H=1080 E2E_TIME_LIMIT=90
+exe=$(readlink -f "$1")
+out=$(readlink -f "${2:-$(dirname "$exe")}")
+shot=$out/e2e_input_solved.png
+source "$(dirname "$0")/lib.sh"
+e2e_enter_display "$0" "$exe" "$out"
+
+export KARVELON_MUTE=1
+start_program "$exe"
+read_first_box
+colour=$(tile_rgb 0)
+t0=$(pentipos_line "T0000")  # tile 0's first palette button
+x=$(($(px_x "$(field "$t0" 7 5)") + 8)) y=$(($(px_y "$(field "$t0" 12 5)") + 8))
+to_x=$(cell_x 4 12) to_y=$(cell_y 0 12)
+xdotool sleep 1 mousemove "$x" "$y" mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove $((x + (to_x - 20 - x) * step / 8)) $((y + (to_y - y) * step / 8)) sleep 0.05
+done
+sleep 0.3
+screenshot "$out/e2e_input_drag.png"  # over a white box cell
+[[ "$(pixel $((to_x - 20)) $((to_y + 3)))" != "255 255 255" ]] || fail "no ghost under the pointer mid-drag"
+xdotool mousemove "$to_x" "$to_y" sleep 0.1 mouseup 1 sleep 0.5 && screenshot "$work/dropped.png"
+expect_pixel "the grabbed square under the pointer" "$to_x" "$to_y" "$colour"
+expect_pixel "tile 0 standing" "$(cell_x 4 6)" "$(cell_y 4 6)" "$colour"
+xdotool click 4 sleep 0.5 && screenshot "$work/turned.png"
+expect_pixel "tile 0 lying" "$(cell_x 8 6)" "$(cell_y 0 6)" "$colour"
+[[ -s "$work/transcript.txt" ]] && fail "refused: $(cat "$work/transcript.txt")"
+kill "$pid" && wait "$pid" 2>/dev/null || true
+start_program "$exe"
+xdotool sleep 1 mousemove 5 $((H - 5))  # the keyboard follows the pointer: onto the window
+selected=-1 row=0 col=0 n=0 placed=()
+keys=([4]=r [5]=shift+r [6]=f [7]=shift+f)
+while IFS= read -r line; do
+  [[ "$line" == M* ]] || continue
+  index=$((10#$(echo "${line:8:3}" | tr -d ' ')))
+  case "${line:6:1}" in
+    T)  # Tab goes to the next tile not in the box
+      while ((selected != index)); do
+        selected=$(((selected + 1) % 12))
+        while ((${placed[selected]:-0})); do selected=$(((selected + 1) % 12)); done
+        xdotool key Tab
+      done ;;
+    K) xdotool key "${keys[index]}" ;;
+    S)
+      for ((; row < index / box_cols; row++)); do xdotool key Down; done
+      for ((; row > index / box_cols; row--)); do xdotool key Up; done
+      for ((; col < index % box_cols; col++)); do xdotool key Right; done
+      for ((; col > index % box_cols; col--)); do xdotool key Left; done
+      ((++n == 6)) && { sleep 0.5; screenshot "$out/e2e_input_cursor.png"; }
+      xdotool key Return
+      placed[selected]=1 ;;
+  esac
+done <"$(dirname "$exe")/VID5$(printf '%02d%02d' "$box_rows" "$box_cols").TXT"
+((n == 12)) || fail "the video placed $n tiles, not 12"
+wait_transcript_lines 1 10 || true
+[[ "$(cat "$work/transcript.txt")" == "$(message_text 35)" ]] ||
+  fail "expected only '$(message_text 35)' after the last key, got '$(cat "$work/transcript.txt")'"
+sleep 0.5 && screenshot "$shot"
+e2e_finish input
