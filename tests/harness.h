@@ -58,6 +58,14 @@ class FakeServices : public Services {
     pointer.emplace_back(x, y);
     return true;
   }
+  // Work for the background waits here until the test finishes it.
+  std::vector<std::pair<std::function<void()>, std::function<void()>>> background;
+  void runInBackground(std::function<void()> work, std::function<void()> done) override {
+    background.emplace_back(std::move(work), std::move(done));
+  }
+  void finishBackground() {
+    for (auto jobs = std::move(background); auto& [work, done] : jobs) work(), done();
+  }
 };
 
 // A temporary folder for data files written by a test; removed afterwards.
