@@ -105,11 +105,6 @@ class Form1 {
   void ComMoveMouse();
   void ComKey_Click(int16_t Index);
   void ComReset_Click();
-  // The turn of an action key (LastKey: 5 and 6 rotate, 7 and 8 mirror), and
-  // where it sends a square of the n x n frame of a tile.
-  enum class Turn { Right, Left, LeftToRight, TopToBottom };
-  static Turn KeyTurn(int16_t Dir);
-  static std::pair<int16_t, int16_t> Turned(Turn turn, int16_t N, int16_t line, int16_t column);
 
   // ---- Other ways in (play/) ----
   // H: whether the box can still be solved, asked in the background; pressed
@@ -241,6 +236,11 @@ class Form1 {
   bool ScriptElementExists(int i);
   bool VideoStopped() const { return VideoState == 0; }
   std::ifstream script_;  // the open guided-video script
+  // The turn of an action key (LastKey: 5 and 6 rotate, 7 and 8 mirror), and
+  // where it sends a square of the n x n frame of a tile.
+  enum class Turn { Right, Left, LeftToRight, TopToBottom };
+  static Turn KeyTurn(int16_t Dir);
+  static std::pair<int16_t, int16_t> Turned(Turn turn, int16_t N, int16_t line, int16_t column);
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
   void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);

@@ -107,7 +107,7 @@ void Form1::Hint_Press() {
   sys.runInBackground(
       [job] {
         try {
-          job->verdict = tiling::solve(job->position, {UINT64_MAX, Clock::now() + kSearchTime, job->stop.get()});
+          job->verdict = tiling::solve(job->position, {Clock::now() + kSearchTime, job->stop.get()});
         } catch (const std::exception&) {
           job->verdict = {};  // no answer: "cannot tell"
         }

@@ -706,7 +706,7 @@ struct Bounded : Visitor {
   explicit Bounded(const Limits& l) : limits(l) {}
   bool step() {
     ++steps;
-    gaveUp = steps > limits.steps || ((steps & 0xFFF) == 0 && late());
+    gaveUp = (steps & 0xFFF) == 0 && late();
     return !gaveUp;
   }
   bool late() const {

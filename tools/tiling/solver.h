@@ -51,10 +51,9 @@ Piece normalised(Piece cells);
 // throws std::invalid_argument.
 std::optional<Tiling> solve(const Problem& problem);
 
-// Where a bounded search gives up: after `steps` search steps, at the
-// deadline, or once `stop` is set (both looked at every few thousand steps).
+// Where a bounded search gives up: at the deadline, or once `stop` is set
+// (both looked at every few thousand steps).
 struct Limits {
-  std::uint64_t steps = UINT64_MAX;
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
   const std::atomic<bool>* stop = nullptr;
 };
