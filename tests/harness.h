@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/form1.h"
@@ -64,7 +65,10 @@ class FakeServices : public Services {
     background.emplace_back(std::move(work), std::move(done));
   }
   void finishBackground() {
-    for (auto jobs = std::move(background); auto& [work, done] : jobs) work(), done();
+    for (auto& [work, done] : std::exchange(background, {})) {
+      work();
+      done();
+    }
   }
 };
 
