@@ -1,11 +1,12 @@
 // Timings of start-up and of the handlers: headless (the logic on the window
 // model alone) and with the Qt view following the model on the offscreen
-// platform; the solver: counting, a first tiling of the largest box, and
-// writing every short solving video. Run: build/bench/karvelon_bench
+// platform; the solver: counting, a first tiling of the largest box, a hint,
+// and writing every short solving video. Run: build/bench/karvelon_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "harness.h"
@@ -203,6 +204,55 @@ void BM_First15x15(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(tiling::solve(p));
 }
 BENCHMARK(BM_First15x15)->Unit(benchmark::kMillisecond);
+
+// A hint asked with the first tiles of a short solving video's tiling set by
+// the player's clicks: from the press through the search in the background
+// to the answer said.
+void BM_Hint(benchmark::State& state, int squares, const char* size, int placed) {
+  const auto boxes = catalogue().everyBox();
+  const solve::GameBox& box = *std::find_if(
+      boxes.begin(), boxes.end(), [&](const auto& b) { return b.squares == squares && b.size == size; });
+  const std::vector<solve::Step> steps = solve::plan(catalogue(), box);
+  for (auto _ : state) {
+    state.PauseTiming();
+    Game game;
+    game.selectSquares(squares - 5);
+    game.selectSize(size);
+    for (int i = 0; i < placed; ++i) {
+      game.clickTile(steps[i].tile * squares);
+      for (int k : steps[i].keys) game.clickKey(k);
+      game.clickCell(steps[i].corner / box.problem.columns, steps[i].corner % box.problem.columns);
+    }
+    game.sys.spoken.clear();
+    state.ResumeTiming();
+    game.f().window.gate.submit([&] { game.f().Hint_Press(); });
+    game.sys.finishBackground();
+    state.PauseTiming();
+    if (game.sys.spoken != std::vector<std::string>{"This box can still be solved"}) state.SkipWithError("no answer");
+    state.ResumeTiming();
+  }
+}
+BENCHMARK_CAPTURE(BM_Hint, six_tiles_in_6_by_10, 5, "6 by 10", 6)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Hint, ten_tiles_in_15_by_15, 6, "15 by 15", 10)->Unit(benchmark::kMillisecond);
+
+// The search of a hint on each empty pentomino box and pattern (the same
+// problem as the hint builds from the form), and the slowest of them.
+void BM_HintSearchEveryPentominoBox(benchmark::State& state) {
+  std::vector<tiling::Problem> problems;
+  for (const solve::GameBox& box : catalogue().everyBox())
+    if (box.squares == 5) problems.push_back(box.problem);
+  double slowest = 0;
+  for (auto _ : state) {
+    for (const tiling::Problem& p : problems) {
+      const auto start = std::chrono::steady_clock::now();
+      benchmark::DoNotOptimize(tiling::solve(p, tiling::Limits{}));
+      slowest = std::max(slowest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+  }
+  state.counters["boxes"] = static_cast<double>(problems.size());
+  state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_HintSearchEveryPentominoBox)->Unit(benchmark::kMillisecond);
 
 void BM_WriteEveryVideo(benchmark::State& state) {
   const auto boxes = catalogue().everyBox();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/form1.h"
@@ -57,6 +58,17 @@ class FakeServices : public Services {
     if (!pointerMovable) return false;
     pointer.emplace_back(x, y);
     return true;
+  }
+  // Work for the background waits here until the test finishes it.
+  std::vector<std::pair<std::function<void()>, std::function<void()>>> background;
+  void runInBackground(std::function<void()> work, std::function<void()> done) override {
+    background.emplace_back(std::move(work), std::move(done));
+  }
+  void finishBackground() {
+    for (auto& [work, done] : std::exchange(background, {})) {
+      work();
+      done();
+    }
   }
 };
 

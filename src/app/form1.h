@@ -12,7 +12,10 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/bounded.h"
 #include "platform/control.h"
@@ -20,6 +23,12 @@
 #include "platform/list_box.h"
 #include "platform/services.h"
 #include "platform/window.h"
+
+namespace tiling {
+struct Placement;
+struct Problem;
+struct Cell;
+}
 
 // Window positions in twips. Kept 32-bit: on screens wider than about 2500
 // pixels a scaled palette position no longer fits 16 bits.
@@ -96,6 +105,11 @@ class Form1 {
   void ComMoveMouse();
   void ComKey_Click(int16_t Index);
   void ComReset_Click();
+
+  // ---- Other ways in (play/) ----
+  // H: whether the box can still be solved, asked in the background; pressed
+  // again soon after a yes, it sets one more tile of such a solution.
+  void Hint_Press();
 
   // ---- Guidance (guidance/) ----
   void ComKey_MouseMove(int16_t Index, int16_t button, int16_t shift, float x, float y);
@@ -239,7 +253,11 @@ class Form1 {
   bool ScriptElementExists(int i);
   bool VideoStopped() const { return VideoState == 0; }
   std::ifstream script_;  // the open guided-video script
+  // The turn of an action key (LastKey: 5 and 6 rotate, 7 and 8 mirror), and
+  // where it sends a square of the n x n frame of a tile.
   enum class Turn { Right, Left, LeftToRight, TopToBottom };
+  static Turn KeyTurn(int16_t Dir);
+  static std::pair<int16_t, int16_t> Turned(Turn turn, int16_t N, int16_t line, int16_t column);
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
   void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);
@@ -248,6 +266,15 @@ class Form1 {
   void ShowCursor();                  // the cell cursor, kept inside the box
   void SelectNextPaletteTile(int step);
   Control* dragSource_ = nullptr;     // the button a drag started on
+  struct Hints;  // the search in flight and what the last answer found
+  std::shared_ptr<Hints> hints_;
+  struct HintJob;
+  tiling::Problem HintPosition();
+  void HintAnswered(HintJob& job);
+  void HintSolvable(tiling::Problem position);
+  int16_t HintKeys(int16_t tile, const std::vector<tiling::Cell>& goal);
+  void HintSet(const tiling::Placement& placement);
+  void Say(const std::string& sentence);  // speaks a sentence of the program's own
 
   Control* comBlock_ = nullptr;
   Control* comBT_[6] = {};

@@ -2,6 +2,7 @@
 // supplies real implementations; tests supply recording fakes.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/control.h"
@@ -40,4 +41,8 @@ class Services {
   // Places the system pointer at a point of the window's client area, pixels;
   // false where the platform does not let a program move it.
   virtual bool setCursorPos(int clientX, int clientY) = 0;
+
+  // Runs `work` away from the window's thread, then `done` on it, between
+  // two events. `work` must touch nothing that the window's thread uses.
+  virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
 };

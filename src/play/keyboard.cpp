@@ -42,7 +42,7 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
           if (i >= 0 && i < ListBoxSize().listCount()) ListBoxSize().playerSelect(i);
           break;
         }
-        // Hints (H) are bound here.
+        case key::kH: Hint_Press(); break;
         default: break;
       }
       break;

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThreadPool>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -120,6 +121,13 @@ bool DesktopServices::setCursorPos(int clientX, int clientY) {
   if (!window_ || QGuiApplication::platformName() != "xcb") return false;
   QCursor::setPos(window_->mapToGlobal(QPoint(clientX, clientY)));
   return true;
+}
+
+void DesktopServices::runInBackground(std::function<void()> work, std::function<void()> done) {
+  QThreadPool::globalInstance()->start([work = std::move(work), done = std::move(done)] {
+    work();
+    QMetaObject::invokeMethod(qApp, done, Qt::QueuedConnection);
+  });
 }
 
 }  // namespace qtview

@@ -41,6 +41,9 @@ class DesktopServices : public Services {
   void showWindow() override;
   void unloadWindow() override;
   bool setCursorPos(int clientX, int clientY) override;
+  // On a thread of Qt's pool; `done` is posted to the window's thread. The
+  // application waits for the pool's threads before it ends.
+  void runInBackground(std::function<void()> work, std::function<void()> done) override;
 
  private:
   QWidget* dialogParent() const;

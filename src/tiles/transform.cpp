@@ -1,12 +1,32 @@
 // Rotating, mirroring and moving the selected tile. Every change ends in a
 // placement at the anchor, which accepts or refuses it.
+#include <tuple>
 #include <utility>
 
 #include "app/form1.h"
 
-void Form1::ComRotate_Click(int16_t Dir) { Transform(Dir == 6 ? Turn::Left : Turn::Right); }
+void Form1::ComRotate_Click(int16_t Dir) { Transform(KeyTurn(Dir)); }
 
-void Form1::ComFlip_Click(int16_t Dir) { Transform(Dir == 8 ? Turn::TopToBottom : Turn::LeftToRight); }
+void Form1::ComFlip_Click(int16_t Dir) { Transform(KeyTurn(Dir)); }
+
+Form1::Turn Form1::KeyTurn(int16_t Dir) {
+  switch (Dir) {
+    case 6: return Turn::Left;
+    case 7: return Turn::LeftToRight;
+    case 8: return Turn::TopToBottom;
+    default: return Turn::Right;
+  }
+}
+
+std::pair<int16_t, int16_t> Form1::Turned(Turn turn, int16_t N, int16_t line, int16_t column) {
+  switch (turn) {
+    case Turn::Left: return {toInt16(N - 1 - column), line};
+    case Turn::Right: return {column, toInt16(N - 1 - line)};
+    case Turn::TopToBottom: return {toInt16(N - 1 - line), column};
+    case Turn::LeftToRight: break;
+  }
+  return {line, toInt16(N - 1 - column)};
+}
 
 void Form1::Transform(Turn turn) {
   if (!TileSelected) {
@@ -21,24 +41,7 @@ void Form1::Transform(Turn turn) {
   for (int i = 0; i < N; ++i) {
     const int16_t line = toInt16(idiv(CurShape(i), N));
     const int16_t column = toInt16(imod(CurShape(i), N));
-    switch (turn) {
-      case Turn::Left:
-        NewCol = line;
-        NewLine = toInt16(N - 1 - column);
-        break;
-      case Turn::Right:
-        NewCol = toInt16(N - 1 - line);
-        NewLine = column;
-        break;
-      case Turn::TopToBottom:
-        NewLine = toInt16(N - 1 - line);
-        NewCol = column;
-        break;
-      case Turn::LeftToRight:
-        NewCol = toInt16(N - 1 - column);
-        NewLine = line;
-        break;
-    }
+    std::tie(NewLine, NewCol) = Turned(turn, N, line, column);
     if (NewCol < ShiftCol) ShiftCol = NewCol;
     if (NewLine < ShiftLine) ShiftLine = NewLine;
     CurShape(i) = toInt16(NewLine * N + NewCol);

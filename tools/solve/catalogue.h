@@ -35,6 +35,10 @@ class HeadlessServices : public Services {
   void showWindow() override {}
   void unloadWindow() override {}
   bool setCursorPos(int, int) override { return true; }
+  void runInBackground(std::function<void()> work, std::function<void()> done) override {
+    work();
+    done();
+  }
 
  private:
   std::string dir_;

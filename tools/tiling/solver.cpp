@@ -695,6 +695,31 @@ class Counter : public Visitor {
   std::uint64_t steps_ = 0, tilings_ = 0, kept_ = 0;
 };
 
+// The first tiling, within limits. The clock and the stop flag are read only
+// now and then: a search step takes well under a microsecond.
+struct Bounded : Visitor {
+  const Limits& limits;
+  std::optional<Tiling> first;
+  std::uint64_t steps = 0;
+  bool gaveUp = false;
+
+  explicit Bounded(const Limits& l) : limits(l) {}
+  bool step() {
+    ++steps;
+    gaveUp = (steps & 0xFFF) == 0 && late();
+    return !gaveUp;
+  }
+  bool late() const {
+    return (limits.stop && limits.stop->load(std::memory_order_relaxed)) ||
+           std::chrono::steady_clock::now() >= limits.deadline;
+  }
+  template <class S>
+  bool found(const S& s) {
+    first = s.tiling();
+    return false;
+  }
+};
+
 // Branch and bound on the cost, within a number of steps.
 struct Bargain : Visitor {
   std::optional<Tiling> best;
@@ -778,6 +803,14 @@ std::optional<Tiling> solve(const Problem& problem) {
     return false;
   });
   return first;
+}
+
+Verdict solve(const Problem& problem, const Limits& limits) {
+  return withSearch(problem, nullptr, false, [&](auto& search) {
+    Bounded v(limits);
+    search.run(v);
+    return Verdict{v.first || !v.gaveUp, std::move(v.first)};
+  });
 }
 
 void enumerate(const Problem& problem, const std::function<bool(const Tiling&)>& visit) {

@@ -4,6 +4,8 @@
 // them, or looks for one that is cheap by a cost given per orientation.
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -35,6 +37,7 @@ struct Problem {
   int columns = 0;
   std::vector<bool> blocked;
   std::vector<Piece> pieces;
+  friend bool operator==(const Problem&, const Problem&) = default;
 };
 
 // Every distinct orientation (rotations and mirror images) of a piece, each
@@ -47,6 +50,21 @@ Piece normalised(Piece cells);
 // Boxes of up to 256 squares are searched; a larger or malformed problem
 // throws std::invalid_argument.
 std::optional<Tiling> solve(const Problem& problem);
+
+// Where a bounded search gives up: at the deadline, or once `stop` is set
+// (both looked at every few thousand steps).
+struct Limits {
+  std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+  const std::atomic<bool>* stop = nullptr;
+};
+
+// A first tiling, or none when there is none; undecided when a limit came
+// first.
+struct Verdict {
+  bool decided = false;
+  std::optional<Tiling> tiling;
+};
+Verdict solve(const Problem& problem, const Limits& limits);
 
 // Calls visit for every tiling until it returns false.
 void enumerate(const Problem& problem, const std::function<bool(const Tiling&)>& visit);

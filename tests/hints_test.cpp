@@ -1,0 +1,101 @@
+// Hints: every box solved by hints alone; blocked positions, overlaps, a
+// press while the solver thinks, an answer about a position that changed
+// meanwhile, and a search that runs out of time.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "harness.h"
+#include "solve/catalogue.h"
+
+namespace {
+
+const std::string kSolvable = "This box can still be solved";
+const std::string kCannotTell = "I cannot tell yet whether this box can be solved";
+
+std::string message(Form1& f, int n) {
+  f.LoadMessage(n);
+  return f.MsgText;
+}
+
+TEST(Hints, SolveEveryBoxAndPatternByHintsAloneOrSayTheyCannotTellYet) {
+  solve::Catalogue catalogue(KARVELON_DATA_DIR);
+  Form1& f = catalogue.form();
+  std::vector<std::string>& spoken = catalogue.services().spoken;
+  for (const solve::GameBox& box : catalogue.everyBox()) {
+    SCOPED_TRACE(box.video);
+    catalogue.box(box.squares, box.entry, box.pattern);
+    spoken.clear();
+    int hints = 0;
+    while (f.PlacedSquares < f.AvailSquares && hints <= f.LastTile) {
+      f.Hint_Press();
+      if (spoken.back() == kCannotTell) break;
+      ASSERT_EQ(spoken.back(), kSolvable);
+      f.Hint_Press();
+      ASSERT_EQ(spoken.at(2 * hints + 1).rfind("Hint: tile ", 0), 0u);
+      ++hints;
+    }
+    // Each hint said its two sentences and nothing was refused on the way.
+    EXPECT_EQ(spoken.size(), 2u * hints + 1);
+    if (spoken.back() == kCannotTell) {
+      EXPECT_EQ(box.squares, 6);  // a pentomino box always gets its answer
+      continue;
+    }
+    EXPECT_EQ(spoken.back(), message(f, 35));
+    EXPECT_EQ(checkBookkeeping(f), "");
+  }
+}
+
+TEST(Hints, BlockedOverlappingChangedAndUndecidedPositionsSetNothing) {
+  Game g;
+  Form1& f = g.f();
+  const auto press = [&] { f.window.gate.submit([&] { f.Hint_Press(); }); };
+  g.selectSize("6 by 10");
+  g.clickTile(55);  // the cross, its top-left corner square left alone
+  g.clickCell(0, 0);
+  g.sys.spoken.clear();
+  press();
+  press();  // while the solver thinks: no second search
+  EXPECT_EQ(g.sys.background.size(), 1u);
+  g.sys.finishBackground();
+  press();
+  g.sys.finishBackground();
+  press();  // a second press after a no sets nothing: it asks again
+  g.sys.finishBackground();
+  const std::string blocked = "The tiles as they stand block every solution";
+  EXPECT_EQ(g.sys.spoken, (std::vector<std::string>{"I am still thinking about this box", blocked, blocked, blocked}));
+  EXPECT_EQ(f.PlacedSquares, 5);
+  EXPECT_EQ(f.TileAnchor(11), 0);
+
+  // An answer that comes after the tiles changed is dropped unsaid.
+  g.clickKey(1);  // "Reset Tile": the cross goes home
+  press();
+  g.clickTile(0);
+  g.clickCell(0, 0);
+  g.sys.spoken.clear();
+  g.sys.finishBackground();
+  EXPECT_TRUE(g.sys.spoken.empty());
+
+  // Overlapping tiles are named first, and no search starts.
+  g.clickTile(5);
+  g.clickCell(0, 0);
+  g.sys.spoken.clear();
+  press();
+  EXPECT_TRUE(g.sys.background.empty());
+  EXPECT_EQ(g.sys.spoken, std::vector<std::string>{message(f, 32)});
+
+  // Three hexominoes as the palette shows them: a minute of search is not enough.
+  g.selectSquares(1);
+  g.selectSize("15 by 15");
+  for (const auto& [tile, line, column] : {std::tuple{11, 8, 0}, {8, 9, 4}, {23, 11, 12}}) {
+    g.clickTile(6 * tile);
+    g.clickCell(line, column);
+  }
+  g.sys.spoken.clear();
+  press();
+  g.sys.finishBackground();
+  EXPECT_EQ(g.sys.spoken, std::vector<std::string>{kCannotTell});
+  EXPECT_EQ(f.PlacedSquares, 18);
+}
+
+}  // namespace
