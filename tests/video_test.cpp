@@ -230,7 +230,6 @@ TEST(Pointer, WorkedExampleAndBoxSquares) {
   f.SetMouse();
   EXPECT_EQ(std::make_tuple(f.TargetX, f.TargetY, f.StepTotal, f.StepX, f.StepY),
             std::make_tuple(140.0f, 220.0f, int16_t{4}, 35, 55));
-  EXPECT_EQ(f.Timer1().interval(), 80);
   g.selectSize("5 by  8");
   f.ActionIndex = 17;
   f.ActionLetter = "S";
