@@ -36,18 +36,14 @@ TEST(PieceFile, FieldsAreReadByPositionAndScaledToTheScreen) {
   EXPECT_EQ((std::vector<int>{r.f.SizeLines(0, 0), r.f.SizeCols(0, 0), r.f.SizeLeft(0, 0), r.f.SizeTop(0, 0),
                               r.f.SizeCellH(0, 0), r.f.SizeCellW(0, 0)}),
             (std::vector<int>{6, 10, 720, 1200, 562, 675}));  // 562.5 to the even neighbour
-  EXPECT_EQ(r.f.SizeCols(1, 7), 15);    // 225 squares still fit
-  EXPECT_EQ(r.f.SizeCellH(1, 7), 588);  // 587.5 to the even neighbour
-  EXPECT_EQ(r.f.SizeCols(0, 3), 7);
-  EXPECT_EQ(r.f.SizeLines(0, 1), 0);
-  EXPECT_EQ(r.f.PalLeft(0, 5), 18);       // "1 2" reads as 12
-  EXPECT_EQ(r.f.PalLeft(1, 209), 45000);  // beyond 16 bits once scaled
-  EXPECT_EQ(r.f.PalTop(1, 209), -150);
-  EXPECT_EQ(r.f.PalLeft(0, 7), 3);  // 2.5 reads as 2, then scaled
-  EXPECT_EQ(r.f.PalTop(0, 7), 5);
-  EXPECT_EQ(std::make_pair(r.f.PalLeft(0, 12), r.f.PalTop(0, 12)), std::make_pair(720, 0));
-  EXPECT_EQ(r.f.KindOrient(4, 2), 34);
-  EXPECT_EQ(r.f.KindOrient(4, 3), 0);
+  // 15 by 15 still fits, 587.5 to the even neighbour; the line after a lone
+  // CR; the lower-case b skipped; "1 2" reads as 12; beyond 16 bits once
+  // scaled; 2.5 reads as 2, then scaled; a missing field reads as 0; codes.
+  EXPECT_EQ((std::vector<int>{r.f.SizeCols(1, 7), r.f.SizeCellH(1, 7), r.f.SizeCols(0, 3), r.f.SizeLines(0, 1),
+                              r.f.PalLeft(0, 5), r.f.PalLeft(1, 209), r.f.PalTop(1, 209), r.f.PalLeft(0, 7),
+                              r.f.PalTop(0, 7), r.f.PalLeft(0, 12), r.f.PalTop(0, 12), r.f.KindOrient(4, 2),
+                              r.f.KindOrient(4, 3)}),
+            (std::vector<int>{15, 588, 7, 0, 18, 45000, -150, 3, 5, 720, 0, 34, 0}));
   for (int j = 1; j <= 7; ++j) EXPECT_EQ(r.f.KindOrient(5, j), 10 * j);
   EXPECT_EQ(r.f.Dels88(18), "99 03 31 3");  // patterns are stored as they stand
   EXPECT_EQ(r.f.Dels810(12), "3443444554");

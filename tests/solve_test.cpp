@@ -36,7 +36,6 @@ TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
       {6, 10, {}, pentominoes, 9356, 2339, 4},
       {5, 12, {}, pentominoes, 4040, 1010, 4},
       {3, 20, {}, pentominoes, 8, 2, 4},
-      {4, 15, {}, pentominoes, 1472, 368, 4},
       {8, 8, {27, 28, 35, 36}, pentominoes, 520, 65, 8},
       {2, 5, {}, pentominoes, 0, 0, 4},
       // Tilings that are their own mirror images still count once.
