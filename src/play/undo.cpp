@@ -53,8 +53,8 @@ template <typename Visit>
 void eachCaption(Form1& f, Visit visit) {
   int k = 0;
   for (int i = 0; i < 6; ++i) visit(f.ComBT(i), k++);
-  for (Control* label : {&f.LabBSq(), &f.LabBLine(), &f.LabBCol(), &f.LabTNo(), &f.LabTLines(), &f.LabTCols(),
-                         &f.LabTip()}) {
+  for (Control* label :
+       {&f.LabBSq(), &f.LabBLine(), &f.LabBCol(), &f.LabTNo(), &f.LabTLines(), &f.LabTCols(), &f.LabTip()}) {
     visit(*label, k++);
   }
 }
@@ -101,7 +101,8 @@ void Form1::RestoreTiles(const TileState& state) {
   }
 }
 
-// A guided video or the solve loop plays on its own: its clicks are no steps,
+// A guided video or the solve loop plays on its own: its clicks are no steps
+// (nor is the state taken for them: the loop clicks many squares a tick),
 // and once one starts the box's history starts anew.
 void Form1::Recorded(const std::string& action, const std::function<void()>& handler) {
   const auto automatic = [this] { return !VideoStopped() || TimerState == 1; };
