@@ -7,6 +7,7 @@
 // returns to the state the undo left, giving up those made since the undo.
 #include <array>
 #include <tuple>
+#include <utility>
 
 #include "app/form1.h"
 
