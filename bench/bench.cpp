@@ -99,6 +99,18 @@ void BM_MoveTile(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveTile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// Undoing and redoing a turn of the tile: each puts every tile button, the
+// box-tile display and the labels back as they were.
+void BM_UndoRedo(benchmark::State& state) {
+  PlacedTile p(state);
+  p.game.clickKey(4);
+  for (auto _ : state) {
+    p.game.f().EditUndo();
+    p.game.f().EditRedo();
+  }
+}
+BENCHMARK(BM_UndoRedo)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 void BM_HoverGrid(benchmark::State& state) {
   PlacedTile p(state);
   for (auto _ : state) p.game.f().FlexBox().mouseMove(0, 0, 700, 700);

@@ -141,7 +141,8 @@ void Form1::CreateControls() {
     comKey_[i] = &window.add(button("ComKey", i, tag, k.rect, design::kButtonFace, arial(k.fontSize)));
     comKey_[i]->setCaption(k.caption);
     comKey_[i]->setMousePointer(k.pointer);
-    comKey_[i]->setClickHandler([this, i] { Guarded([&] { ComKey_Click(i); }); });
+    comKey_[i]->setClickHandler(
+        [this, i] { Guarded([&] { Recorded(ComKey(i).caption(), [&] { ComKey_Click(i); }); }); });
     comKey_[i]->setMouseMoveHandler([this, i](int16_t b, int16_t s, float x, float y) {
       Guarded([&] { ComKey_MouseMove(i, b, s, x, y); });
     });
@@ -151,7 +152,9 @@ void Form1::CreateControls() {
   const auto& fr = design::kFlexBox;
   flexBox_->setBounds(fr.left, fr.top, fr.width, fr.height);
   flexBox_->setFont(narrow());
-  flexBox_->setClickHandler([this] { Guarded([&] { FlexBox_Click(); }); });
+  // Named by the tile selected when the click comes.
+  flexBox_->setClickHandler(
+      [this] { Guarded([&] { Recorded("Set tile " + std::to_string(CurTile), [&] { FlexBox_Click(); }); }); });
   flexBox_->setMouseMoveHandler(
       [this](int16_t b, int16_t s, float x, float y) { Guarded([&] { FlexBox_MouseMove(b, s, x, y); }); });
 

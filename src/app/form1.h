@@ -151,6 +151,10 @@ class Form1 {
   void MoveMouse(float X, float Y);
   void ActionLink();
 
+  // ---- Undo and redo of the player's tile actions (play/) ----
+  void EditUndo();
+  void EditRedo();
+
   // ======== Form state ========
   // Screen factors and measures (start-up, read-only afterwards)
   int32_t DesignHeight = 0, DesignWidth = 0;
@@ -261,6 +265,21 @@ class Form1 {
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
   void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);
+  // Undo history: a player's click on an action key or the box runs through
+  // Recorded; when it changed the tiles, the state before it becomes a step.
+  struct TileState;  // play/undo.cpp
+  struct UndoStep {
+    std::string action;
+    std::shared_ptr<const TileState> before;
+    std::shared_ptr<const TileState> after;  // where its undo left from, for the redo
+  };
+  void Recorded(const std::string& action, const std::function<void()>& handler);
+  void StartHistory();
+  std::shared_ptr<const TileState> CaptureTiles();
+  void RestoreTiles(const TileState& state);
+  std::vector<UndoStep> undoSteps_;
+  bool recording_ = false;  // within a recorded action
+  size_t stepsDone_ = 0;  // undoSteps_ before this one are done, the rest undone and redoable
   bool messageFileReported_ = false;
   bool OverBoxOrDisplay(float x, float y);
   void ShowCursor();                  // the cell cursor, kept inside the box

@@ -21,6 +21,7 @@ class Bounded {
     return data_[offset({static_cast<long>(index)...})];
   }
   void fill(const T& value) { data_.fill(value); }
+  bool operator==(const Bounded&) const = default;
 
  private:
   static constexpr std::array<int, sizeof...(Highs)> kHigh{Highs...};

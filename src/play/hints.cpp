@@ -158,13 +158,16 @@ void Form1::HintSet(const tiling::Placement& placement) {
   Say("Hint: tile " + std::to_string(tile) + " set");
   tiling::Cell corner = placement.squares.front();
   for (const tiling::Cell& c : placement.squares) corner.column = std::min(corner.column, c.column);
-  // Selecting a tile from its button brings it in the palette's orientation.
-  ComTile(TileSquares * tile).playerClick();
-  for (const int key : {code % 10, code / 10}) {
-    if (key != 0) ComKey(toInt16(key)).playerClick();
-  }
-  // The grid's own click: no button over the square can take it instead.
-  FlexBox().playerClickCell(corner.line, corner.column);
+  // One step for undo, however many clicks it takes.
+  Recorded("Hint for tile " + std::to_string(tile), [&] {
+    // Selecting a tile from its button brings it in the palette's orientation.
+    ComTile(TileSquares * tile).playerClick();
+    for (const int key : {code % 10, code / 10}) {
+      if (key != 0) ComKey(toInt16(key)).playerClick();
+    }
+    // The grid's own click: no button over the square can take it instead.
+    FlexBox().playerClickCell(corner.line, corner.column);
+  });
 }
 
 void Form1::Say(const std::string& sentence) {

@@ -50,7 +50,8 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
       switch (KeyCode) {
         case key::kN: ComKey(action::kClearPuzzle).playerClick(); break;
         case key::kS: ComKey(action::kSolvePuzzle).playerClick(); break;
-        // Undo (Ctrl+Z) and redo (Ctrl+Y, Ctrl+Shift+Z) are bound here.
+        case key::kZ: shift ? EditRedo() : EditUndo(); break;
+        case key::kY: EditRedo(); break;
         default: break;
       }
       break;
