@@ -43,6 +43,11 @@ TEST(Hints, SolveEveryBoxAndPatternByHintsAloneOrSayTheyCannotTellYet) {
     }
     EXPECT_EQ(spoken.back(), message(f, 35));
     EXPECT_EQ(checkBookkeeping(f), "");
+    // A hint is one step for Ctrl+Z, select, keys and square together; Ctrl+Shift+Z redoes it.
+    f.Form_KeyDown('Z', 2);
+    EXPECT_TRUE(spoken.back().starts_with("Undone: Hint for tile ") && f.PlacedSquares == f.AvailSquares - f.TileSquares);
+    f.Form_KeyDown('Z', 3);
+    EXPECT_TRUE(spoken.back().starts_with("Redone: Hint for tile ") && f.PlacedSquares == f.AvailSquares);
   }
 }
 
