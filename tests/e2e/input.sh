@@ -2,11 +2,13 @@
 # Real input under Xvfb: a real drag sets tile 0 (standing, as in the
 # palette) on the first box, the grabbed square under the pointer; the wheel
 # turned away lays it down ("Rotate Left"). Started anew, the keys alone
-# solve the box after its short solving video's tiles, keys and squares.
+# solve the box after its short solving video's tiles, keys and squares;
+# Ctrl+Z takes the last tile out again and Ctrl+Y puts it back. Started anew,
+# H pressed twice per tile solves the box.
 # Usage: input.sh path/to/karvelon [screenshot folder]
 set -euo pipefail
 
-readonly W=1920 H=1080 E2E_TIME_LIMIT=90
+readonly W=1920 H=1080 E2E_TIME_LIMIT=180
 exe=$(readlink -f "$1")
 out=$(readlink -f "${2:-$(dirname "$exe")}")
 shot=$out/e2e_input_solved.png
@@ -64,4 +66,38 @@ wait_transcript_lines 1 10 || true
 [[ "$(cat "$work/transcript.txt")" == "$(message_text 35)" ]] ||
   fail "expected only '$(message_text 35)' after the last key, got '$(cat "$work/transcript.txt")'"
 sleep 0.5 && screenshot "$shot"
+
+# White pixels inside the box on screenshot $1: none once it is solved.
+box_white() {
+  local x0 y0
+  x0=$(cell_x 0 3) y0=$(cell_y 0 3)
+  convert "$1" -crop "$(($(cell_x "$box_cols" -3) - x0))x$(($(cell_y "$box_rows" -3) - y0))+$x0+$y0" \
+    +repage -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
+}
+# Sends key $1, waits for sentence $2 of the transcript and checks it starts with $3.
+key_says() {
+  xdotool key "$1"
+  wait_transcript_lines "$2" 15 || fail "nothing said after $1"
+  local said
+  said=$(sed -n "$2p" "$work/transcript.txt")
+  [[ "$said" == "$3"* ]] || fail "after $1: expected '$3…', got '$said'"
+}
+key_says ctrl+z 2 "Undone: Set tile "
+sleep 0.3 && screenshot "$out/e2e_input_undo.png"
+(($(box_white "$out/e2e_input_undo.png") > 0)) || fail "Ctrl+Z left the box full"
+key_says ctrl+y 3 "Redone: Set tile "
+sleep 0.3 && screenshot "$out/e2e_input_redo.png"
+(($(box_white "$out/e2e_input_redo.png") == 0)) || fail "Ctrl+Y left white squares in the box"
+(($(box_white "$shot") == 0)) || fail "white squares in the box solved by the keys"
+
+kill "$pid" && wait "$pid" 2>/dev/null || true
+start_program "$exe"
+xdotool sleep 1 mousemove 5 $((H - 5))
+for lines in $(seq 0 2 22); do
+  key_says h $((lines + 1)) "This box can still be solved"
+  key_says h $((lines + 2)) "Hint: tile "
+done
+wait_transcript_lines 25 15 || true
+[[ "$(sed -n 25p "$work/transcript.txt")" == "$(message_text 35)" ]] || fail "twelve hints did not solve the box"
+sleep 0.5 && screenshot "$out/e2e_input_hints.png"
 e2e_finish input
