@@ -120,6 +120,16 @@ class Form1 {
   void ListBoxSize_MouseMove(int16_t button, int16_t shift, float x, float y);
   void LabTip_MouseMove(int16_t button, int16_t shift, float x, float y);
   void LabTip_Click();
+  // The game in words, for the spoken descriptions and screen readers:
+  // "Square 47, line 4, column 7: free" (or ": grey", ": tile 7",
+  // ": tiles 3 and 7"); "Tile 7, 3 by 2: filled filled; filled empty; ...";
+  // "in the palette", "selected", "in the box at square 23"; "32 of 60
+  // squares covered. Tiles left: 1, 4 and 9". Out of range gives "".
+  std::string DescribeSquare(int square);
+  std::string DescribeShape(int tile);
+  std::string DescribePlace(int tile);
+  std::string DescribeStanding();
+  std::vector<int> TilesOnSquare(int square);  // the tiles in the box covering it
 
   // ---- Other ways in (play/): each ends in a click of the button it stands for ----
   // Dragging a tile by one of its buttons (a ComTile, or a ComBT of the
