@@ -57,7 +57,17 @@ TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
     tiling::enumerate(p, [&](const tiling::Tiling&) { return ++listed < 1000; });
     EXPECT_EQ(listed, std::min<std::uint64_t>(k.tilings, 1000)) << what;
     EXPECT_EQ(tiling::solve(p).has_value(), k.tilings > 0) << what;
+    const tiling::Tally open = tiling::count(p, tiling::Limits{});
+    EXPECT_TRUE(open.decided) << what;
+    EXPECT_EQ(open.tilings, k.tilings) << what;
   }
+  // Stopped or past its deadline, a count is undecided and says what it had.
+  const std::atomic<bool> stop{true};
+  tiling::Problem big{6, 10, std::vector<bool>(60, false), pentominoes};
+  const tiling::Tally stopped = tiling::count(big, {.stop = &stop});
+  const tiling::Tally late = tiling::count(big, {.deadline = std::chrono::steady_clock::now()});
+  EXPECT_FALSE(stopped.decided || late.decided);
+  EXPECT_LT(std::max(stopped.tilings, late.tilings), 9356u);
 }
 
 std::string shipped(const std::string& name) {

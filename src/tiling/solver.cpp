@@ -655,17 +655,28 @@ struct Lister : Visitor {
   }
 };
 
+// Whether a bounded search must give up now.
+bool late(const Limits& limits) {
+  return (limits.stop && limits.stop->load(std::memory_order_relaxed)) ||
+         std::chrono::steady_clock::now() >= limits.deadline;
+}
+
 // Counts the tilings, each with the class it stands for, and how many of
-// them the symmetries map onto themselves.
+// them the symmetries map onto themselves; within limits when given.
 class Counter : public Visitor {
  public:
-  Counter(int squares, const std::function<void(std::uint64_t)>& progress)
-      : owner_(squares, -1), progress_(progress) {}
+  Counter(int squares, const std::function<void(std::uint64_t)>& progress, const Limits* limits = nullptr)
+      : owner_(squares, -1), progress_(progress), limits_(limits) {}
 
   bool step() {
-    if (progress_ && (++steps_ & 0xFFFFF) == 0) progress_(tilings_);
-    return true;
+    ++steps_;
+    if (progress_ && (steps_ & 0xFFFFF) == 0) progress_(tilings_);
+    // The clock is read now and then: a search step takes well under a microsecond.
+    gaveUp_ = gaveUp_ || (limits_ && (steps_ & 0xFFF) == 0 && late(*limits_));
+    return !gaveUp_;
   }
+  bool gaveUp() const { return gaveUp_; }
+  std::uint64_t tilings() const { return tilings_; }
   template <class S>
   bool found(const S& s) {
     const Orbit& orbit = s.orbit();
@@ -691,12 +702,13 @@ class Counter : public Visitor {
 
  private:
   std::vector<int> owner_;  // piece on each search square; blocked ones stay -1
-  const std::function<void(std::uint64_t)>& progress_;
+  std::function<void(std::uint64_t)> progress_;
+  const Limits* limits_;
+  bool gaveUp_ = false;
   std::uint64_t steps_ = 0, tilings_ = 0, kept_ = 0;
 };
 
-// The first tiling, within limits. The clock and the stop flag are read only
-// now and then: a search step takes well under a microsecond.
+// The first tiling, within limits.
 struct Bounded : Visitor {
   const Limits& limits;
   std::optional<Tiling> first;
@@ -706,12 +718,8 @@ struct Bounded : Visitor {
   explicit Bounded(const Limits& l) : limits(l) {}
   bool step() {
     ++steps;
-    gaveUp = (steps & 0xFFF) == 0 && late();
+    gaveUp = (steps & 0xFFF) == 0 && late(limits);
     return !gaveUp;
-  }
-  bool late() const {
-    return (limits.stop && limits.stop->load(std::memory_order_relaxed)) ||
-           std::chrono::steady_clock::now() >= limits.deadline;
   }
   template <class S>
   bool found(const S& s) {
@@ -825,6 +833,14 @@ Count count(const Problem& problem, const std::function<void(std::uint64_t)>& pr
     Counter v(search.squares(), progress);
     search.run(v);
     return v.total(search.symmetries());
+  });
+}
+
+Tally count(const Problem& problem, const Limits& limits) {
+  return withSearch(problem, nullptr, true, [&](auto& search) {
+    Counter v(search.squares(), {}, &limits);
+    search.run(v);
+    return Tally{!v.gaveUp(), v.tilings()};
   });
 }
 

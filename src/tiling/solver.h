@@ -78,6 +78,14 @@ struct Count {
 // progress, when given, is called now and then with the tilings counted so far.
 Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress = {});
 
+// Counting within limits: every tiling found so far, and whether the count
+// ran to its end before a limit came.
+struct Tally {
+  bool decided = false;
+  std::uint64_t tilings = 0;
+};
+Tally count(const Problem& problem, const Limits& limits);
+
 // What a tiling costs: a cost per piece and orientation (the orientation as
 // normalised() gives it), and squares on which no placement may have the
 // top-left corner of its bounding box.
