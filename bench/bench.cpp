@@ -1,7 +1,7 @@
 // Timings of start-up and of the handlers: headless (the logic on the window
 // model alone) and with the Qt view following the model on the offscreen
-// platform; the solver: counting, a first tiling of the largest box, a hint,
-// and writing every short solving video. Run: build/bench/karvelon_bench
+// platform; the solver: counting, a first tiling of the largest box, a hint
+// and a count of the ways left, and writing every short solving video. Run: build/bench/karvelon_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -217,10 +217,10 @@ void BM_First15x15(benchmark::State& state) {
 }
 BENCHMARK(BM_First15x15)->Unit(benchmark::kMillisecond);
 
-// A hint asked with the first tiles of a short solving video's tiling set by
-// the player's clicks: from the press through the search in the background
-// to the answer said.
-void BM_Hint(benchmark::State& state, int squares, const char* size, int placed) {
+// A hint (H) or a count (C) asked with the first tiles of a short solving
+// video's tiling set by the player's clicks: from the press through the
+// search in the background to the answer said.
+void BM_Hint(benchmark::State& state, char key, int squares, const char* size, int placed, const char* answer) {
   const auto boxes = catalogue().everyBox();
   const solve::GameBox& box = *std::find_if(
       boxes.begin(), boxes.end(), [&](const auto& b) { return b.squares == squares && b.size == size; });
@@ -237,15 +237,19 @@ void BM_Hint(benchmark::State& state, int squares, const char* size, int placed)
     }
     game.sys.spoken.clear();
     state.ResumeTiming();
-    game.f().window.gate.submit([&] { game.f().Hint_Press(); });
+    game.f().window.gate.submit([&] { game.f().Form_KeyDown(key, 0); });
     game.sys.finishBackground();
     state.PauseTiming();
-    if (game.sys.spoken != std::vector<std::string>{"This box can still be solved"}) state.SkipWithError("no answer");
+    if (game.sys.spoken.size() != 1 || !game.sys.spoken[0].ends_with(answer)) state.SkipWithError("no answer");
     state.ResumeTiming();
   }
 }
-BENCHMARK_CAPTURE(BM_Hint, six_tiles_in_6_by_10, 5, "6 by 10", 6)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Hint, ten_tiles_in_15_by_15, 6, "15 by 15", 10)->Unit(benchmark::kMillisecond);
+constexpr const char* kSolvable = "This box can still be solved";
+constexpr const char* kWays = " ways to finish this box";
+BENCHMARK_CAPTURE(BM_Hint, six_tiles_in_6_by_10, 'H', 5, "6 by 10", 6, kSolvable)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Hint, ten_tiles_in_15_by_15, 'H', 6, "15 by 15", 10, kSolvable)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Hint, count_empty_6_by_10, 'C', 5, "6 by 10", 0, kWays)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Hint, count_one_tile_in_6_by_10, 'C', 5, "6 by 10", 1, kWays)->Unit(benchmark::kMillisecond);
 
 // The search of a hint on each empty pentomino box and pattern (the same
 // problem as the hint builds from the form), and the slowest of them.

@@ -1,6 +1,7 @@
 // Hints: every box solved by hints alone; blocked positions, overlaps, a
 // press while the solver thinks, an answer about a position that changed
-// meanwhile, and a search that runs out of time.
+// meanwhile, and a search that runs out of time; the same for the count of
+// the ways to finish a box.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -51,55 +52,74 @@ TEST(Hints, SolveEveryBoxAndPatternByHintsAloneOrSayTheyCannotTellYet) {
   }
 }
 
-TEST(Hints, BlockedOverlappingChangedAndUndecidedPositionsSetNothing) {
+// H and C, the count of the ways to finish the box, whose answers are also
+// shown in the information label.
+TEST(Hints, AnswersOnOpenBlockedChangedOverlappingAndUndecidedPositions) {
   Game g;
   Form1& f = g.f();
-  const auto press = [&] { f.window.gate.submit([&] { f.Hint_Press(); }); };
+  const auto press = [&](char key) { f.window.gate.submit([&] { f.Form_KeyDown(key, 0); }); };
+  const auto answers = [&] {
+    g.sys.spoken.clear();
+    g.sys.finishBackground();
+    return g.sys.spoken;
+  };
   g.selectSize("6 by 10");
+  press('C');
+  press('C');  // while counting: no second count
+  EXPECT_EQ(g.lastSpoken(), "Still counting");
+  EXPECT_EQ(answers(), std::vector<std::string>{"9356 ways to finish this box"});
+  EXPECT_EQ(f.LabTip().caption(), "9356 ways to finish this box");
   g.clickTile(55);  // the cross, its top-left corner square left alone
   g.clickCell(0, 0);
   g.sys.spoken.clear();
-  press();
-  press();  // while the solver thinks: no second search
+  press('H');
+  press('H');  // while the solver thinks: no second search
   EXPECT_EQ(g.sys.background.size(), 1u);
   g.sys.finishBackground();
-  press();
+  press('H');
   g.sys.finishBackground();
-  press();  // a second press after a no sets nothing: it asks again
+  press('H');  // a second press after a no sets nothing: it asks again
+  press('C');
   g.sys.finishBackground();
   const std::string blocked = "The tiles as they stand block every solution";
-  EXPECT_EQ(g.sys.spoken, (std::vector<std::string>{"I am still thinking about this box", blocked, blocked, blocked}));
+  EXPECT_EQ(g.sys.spoken, (std::vector<std::string>{"I am still thinking about this box", blocked, blocked, blocked,
+                                                     "No way to finish this box"}));
   EXPECT_EQ(f.PlacedSquares, 5);
   EXPECT_EQ(f.TileAnchor(11), 0);
 
-  // An answer that comes after the tiles changed is dropped unsaid.
+  // Answers that come after the tiles changed are dropped unsaid.
   g.clickKey(1);  // "Reset Tile": the cross goes home
-  press();
+  press('H');
+  press('C');
   g.clickTile(0);
   g.clickCell(0, 0);
-  g.sys.spoken.clear();
-  g.sys.finishBackground();
-  EXPECT_TRUE(g.sys.spoken.empty());
+  EXPECT_TRUE(answers().empty());
 
   // Overlapping tiles are named first, and no search starts.
   g.clickTile(5);
   g.clickCell(0, 0);
   g.sys.spoken.clear();
-  press();
+  press('H');
+  press('C');
   EXPECT_TRUE(g.sys.background.empty());
-  EXPECT_EQ(g.sys.spoken, std::vector<std::string>{message(f, 32)});
+  EXPECT_EQ(g.sys.spoken, std::vector<std::string>(2, message(f, 32)));
 
-  // Three hexominoes as the palette shows them: a minute of search is not enough.
+  // Three hexominoes as the palette shows them: a minute of search is not
+  // enough. The count's two seconds run from the press, so they are over
+  // once the search's three have passed.
   g.selectSquares(1);
   g.selectSize("15 by 15");
+  press('C');
+  const std::string atLeast = answers().at(0);
+  ASSERT_TRUE(atLeast.starts_with("At least ") && atLeast.ends_with(" ways to finish this box")) << atLeast;
+  EXPECT_GT(std::stoul(atLeast.substr(9)), 0u);
   for (const auto& [tile, line, column] : {std::tuple{11, 8, 0}, {8, 9, 4}, {23, 11, 12}}) {
     g.clickTile(6 * tile);
     g.clickCell(line, column);
   }
-  g.sys.spoken.clear();
-  press();
-  g.sys.finishBackground();
-  EXPECT_EQ(g.sys.spoken, std::vector<std::string>{kCannotTell});
+  press('H');
+  press('C');
+  EXPECT_EQ(answers(), (std::vector<std::string>{kCannotTell, "I cannot tell yet how many ways there are to finish this box"}));
   EXPECT_EQ(f.PlacedSquares, 18);
 }
 

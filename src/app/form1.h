@@ -9,6 +9,7 @@
 //   play/       other ways in: drag, wheel, keyboard, undo, hints
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <functional>
@@ -28,6 +29,7 @@ namespace tiling {
 struct Placement;
 struct Problem;
 struct Cell;
+struct Limits;
 }
 
 // Window positions in twips. Kept 32-bit: on screens wider than about 2500
@@ -110,6 +112,9 @@ class Form1 {
   // H: whether the box can still be solved, asked in the background; pressed
   // again soon after a yes, it sets one more tile of such a solution.
   void Hint_Press();
+  // C: how many ways there are to finish the box from the tiles as they
+  // stand, counted in the background, said and shown.
+  void Count_Press();
 
   // ---- Guidance (guidance/) ----
   void ComKey_MouseMove(int16_t Index, int16_t button, int16_t shift, float x, float y);
@@ -295,11 +300,16 @@ class Form1 {
   void ShowCursor();                  // the cell cursor, kept inside the box
   void SelectNextPaletteTile(int step);
   Control* dragSource_ = nullptr;     // the button a drag started on
-  struct Hints;  // the search in flight and what the last answer found
+  struct Hints;  // the questions in flight and what the last answer found
   std::shared_ptr<Hints> hints_;
-  struct HintJob;
   tiling::Problem HintPosition();
-  void HintAnswered(HintJob& job);
+  bool SolverMayAsk();
+  // Runs search on the position in the background within time from now, then
+  // answer on the window's thread; open is set meanwhile.
+  struct SolverJob;
+  void AskSolver(bool& open, tiling::Problem position, std::chrono::steady_clock::duration time,
+                 std::function<void(const tiling::Problem&, const tiling::Limits&)> search,
+                 std::function<void(tiling::Problem)> answer);
   void HintSolvable(tiling::Problem position);
   int16_t HintKeys(int16_t tile, const std::vector<tiling::Cell>& goal);
   void HintSet(const tiling::Placement& placement);

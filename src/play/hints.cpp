@@ -1,8 +1,9 @@
-// Hints from the solver. The first press asks, in the background, whether
-// the tiles outside the box can still fill its open squares around the tiles
-// that stand in it; a second press soon after a yes sets one tile of such a
+// Hints from the solver. H asks, in the background, whether the tiles
+// outside the box can still fill its open squares around the tiles that
+// stand in it; a second press soon after a yes sets one tile of such a
 // tiling through the player's own clicks: the tile's button, the action keys
-// that turn it, the box square of its anchor.
+// that turn it, the box square of its anchor. C counts the ways to finish
+// the box from the tiles as they stand.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -20,6 +21,9 @@ constexpr int32_t kUnavailable = 0x00C0C0C0;
 // Long enough for every pentomino box many times over; the largest
 // hexomino boxes may need longer, and the player is told so.
 constexpr auto kSearchTime = std::chrono::seconds(3);
+// A count soon ends or runs for minutes: past this, the player hears the
+// count so far.
+constexpr auto kCountTime = std::chrono::seconds(2);
 constexpr auto kSecondPress = std::chrono::seconds(10);
 
 // The placements of a tiling found before whose tiles are still outside the
@@ -43,17 +47,30 @@ std::optional<tiling::Tiling> completion(const tiling::Tiling& known, const tili
   return rest;
 }
 
+std::string ways(std::uint64_t n) {
+  return std::to_string(n) + (n == 1 ? " way" : " ways") + " to finish this box";
+}
+
+std::string countSentence(const tiling::Tally& tally) {
+  if (tally.decided) return tally.tilings == 0 ? "No way to finish this box" : ways(tally.tilings);
+  if (tally.tilings == 0) return "I cannot tell yet how many ways there are to finish this box";
+  return "At least " + ways(tally.tilings);
+}
+
 }  // namespace
 
-struct Form1::HintJob {
+struct Form1::SolverJob {
   tiling::Problem position;
-  std::shared_ptr<std::atomic<bool>> stop;
-  tiling::Verdict verdict;
+  std::shared_ptr<std::atomic<bool>> stop;  // kept alive for the worker
+  tiling::Limits limits;
+  std::function<void(const tiling::Problem&, const tiling::Limits&)> search;
+  std::function<void(tiling::Problem)> answer;
 };
 
 struct Form1::Hints {
   std::shared_ptr<std::atomic<bool>> stop = std::make_shared<std::atomic<bool>>(false);
-  bool searching = false;
+  bool searching = false;  // H's question is open
+  bool counting = false;   // C's
   tiling::Tiling known;      // the last tiling found
   tiling::Problem answered;  // the position last said to be solvable, and when
   Clock::time_point answeredAt;
@@ -82,12 +99,52 @@ tiling::Problem Form1::HintPosition() {
   return p;
 }
 
-void Form1::Hint_Press() {
+// Overlapping tiles are named first and a solved box is said solved; only
+// otherwise is there a question for the solver.
+bool Form1::SolverMayAsk() {
   if (!hints_) hints_ = std::make_shared<Hints>();
+  if (Overlaps > 0) {
+    Announce(32);
+  } else if (PlacedSquares == AvailSquares) {
+    Announce(35);
+  } else {
+    return true;
+  }
+  return false;
+}
+
+// The worker sees only its own copy of the position, never the form; the
+// time runs from the press. An answer about tiles that have moved meanwhile
+// is dropped unsaid: the player asks again when ready.
+void Form1::AskSolver(bool& open, tiling::Problem position, std::chrono::steady_clock::duration time,
+                      std::function<void(const tiling::Problem&, const tiling::Limits&)> search,
+                      std::function<void(tiling::Problem)> answer) {
+  auto job = std::make_shared<SolverJob>(SolverJob{std::move(position), hints_->stop,
+                                                   {Clock::now() + time, hints_->stop.get()}, std::move(search),
+                                                   std::move(answer)});
+  open = true;
+  sys.runInBackground(
+      [job] {
+        try {
+          job->search(job->position, job->limits);
+        } catch (const std::exception&) {
+          // no answer: the search's result stays "cannot tell"
+        }
+      },
+      [this, job, &open] {
+        window.gate.submit([this, job, &open] {
+          Guarded([&] {
+            open = false;
+            if (HintPosition() == job->position) job->answer(std::move(job->position));
+          });
+        });
+      });
+}
+
+void Form1::Hint_Press() {
+  if (hints_ && hints_->searching) return Say("I am still thinking about this box");
+  if (!SolverMayAsk()) return;
   Hints& h = *hints_;
-  if (h.searching) return Say("I am still thinking about this box");
-  if (Overlaps > 0) return Announce(32);
-  if (PlacedSquares == AvailSquares) return Announce(35);
   tiling::Problem position = HintPosition();
   if (const auto rest = completion(h.known, position)) {
     if (position == h.answered && Clock::now() - h.answeredAt < kSecondPress) {
@@ -101,35 +158,38 @@ void Form1::Hint_Press() {
     }
     return;
   }
-  // The worker sees only its own copy of the position, never the form.
-  auto job = std::make_shared<HintJob>(HintJob{std::move(position), h.stop, {}});
-  h.searching = true;
-  sys.runInBackground(
-      [job] {
-        try {
-          job->verdict = tiling::solve(job->position, {Clock::now() + kSearchTime, job->stop.get()});
-        } catch (const std::exception&) {
-          job->verdict = {};  // no answer: "cannot tell"
-        }
-      },
-      [this, job] { window.gate.submit([this, job] { Guarded([&] { HintAnswered(*job); }); }); });
-}
-
-void Form1::HintAnswered(HintJob& job) {
-  hints_->searching = false;
-  // The tiles changed while the solver thought: its answer is of another
-  // position, and the player asks again when ready.
-  if (HintPosition() != job.position) return;
-  if (!job.verdict.decided) return Say("I cannot tell yet whether this box can be solved");
-  if (!job.verdict.tiling) return Say("The tiles as they stand block every solution");
-  hints_->known = std::move(*job.verdict.tiling);
-  HintSolvable(std::move(job.position));
+  auto verdict = std::make_shared<tiling::Verdict>();
+  AskSolver(
+      h.searching, std::move(position), kSearchTime,
+      [verdict](const tiling::Problem& p, const tiling::Limits& limits) { *verdict = tiling::solve(p, limits); },
+      [this, verdict](tiling::Problem answered) {
+        if (!verdict->decided) return Say("I cannot tell yet whether this box can be solved");
+        if (!verdict->tiling) return Say("The tiles as they stand block every solution");
+        hints_->known = std::move(*verdict->tiling);
+        HintSolvable(std::move(answered));
+      });
 }
 
 void Form1::HintSolvable(tiling::Problem position) {
   hints_->answered = std::move(position);
   hints_->answeredAt = Clock::now();
   Say("This box can still be solved");
+}
+
+// Said and shown in the information label, where the player can read it
+// again until the pointer moves on.
+void Form1::Count_Press() {
+  const auto tell = [this](const std::string& sentence) {
+    LabTip().setCaption(sentence);
+    Say(sentence);
+  };
+  if (hints_ && hints_->counting) return tell("Still counting");
+  if (!SolverMayAsk()) return;
+  auto tally = std::make_shared<tiling::Tally>();
+  AskSolver(
+      hints_->counting, HintPosition(), kCountTime,
+      [tally](const tiling::Problem& p, const tiling::Limits& limits) { *tally = tiling::count(p, limits); },
+      [tell, tally](tiling::Problem) { tell(countSentence(*tally)); });
 }
 
 // The orientation entry of the tile's kind whose keys turn the tile from the

@@ -43,6 +43,7 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
           break;
         }
         case key::kH: Hint_Press(); break;
+        case key::kC: Count_Press(); break;
         default: break;
       }
       break;
