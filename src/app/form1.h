@@ -108,7 +108,8 @@ class Form1 {
 
   // ---- Other ways in (play/) ----
   // H: whether the box can still be solved, asked in the background; pressed
-  // again soon after a yes, it sets one more tile of such a solution.
+  // again soon after a yes, it sets one more tile of such a solution. Not
+  // while a video or the solve loop runs.
   void Hint_Press();
 
   // ---- Guidance (guidance/) ----
@@ -304,6 +305,10 @@ class Form1 {
   int16_t HintKeys(int16_t tile, const std::vector<tiling::Cell>& goal);
   void HintSet(const tiling::Placement& placement);
   void Say(const std::string& sentence);  // speaks a sentence of the program's own
+  void Speak(std::string sentence);        // ComSpeak_Click's speaking, heard while the loop runs too
+  // While a video or the solve loop runs, says that `what` (for instance
+  // "Hints") are ready when it has ended, and returns true; at rest, false.
+  bool RefusedDuringPlayback(const std::string& what);
 
   Control* comBlock_ = nullptr;
   Control* comBT_[6] = {};

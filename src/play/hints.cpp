@@ -83,6 +83,9 @@ tiling::Problem Form1::HintPosition() {
 }
 
 void Form1::Hint_Press() {
+  // The box is the video's or the loop's while it plays: a hint set now
+  // would resume a waiting tour or be wiped by the next step.
+  if (RefusedDuringPlayback("Hints")) return;
   if (!hints_) hints_ = std::make_shared<Hints>();
   Hints& h = *hints_;
   if (h.searching) return Say("I am still thinking about this box");
