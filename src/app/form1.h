@@ -276,15 +276,18 @@ class Form1 {
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
   void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);
-  // Undo history: a player's click on an action key or the box runs through
-  // Recorded; when it changed the tiles, the state before it becomes a step.
+  // Undo history: a player's click on an action key, the box, an option or
+  // the size list runs through Recorded; when it changed the tiles, the
+  // state before it becomes a step.
   struct TileState;  // play/undo.cpp
   struct UndoStep {
-    std::string action;
+    std::string undone, redone;  // what undo and redo say they brought back
     std::shared_ptr<const TileState> before;
     std::shared_ptr<const TileState> after;  // where its undo left from, for the redo
   };
-  void Recorded(const std::string& action, const std::function<void()>& handler);
+  // A choice of box or square count (choosesBox) sets the box up anew: a
+  // step while a tile stands in the box, named by the entries it swaps.
+  void Recorded(const std::string& action, const std::function<void()>& handler, bool choosesBox = false);
   void StartHistory();
   std::shared_ptr<const TileState> CaptureTiles();
   void RestoreTiles(const TileState& state);
