@@ -111,6 +111,18 @@ void BM_UndoRedo(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoRedo)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// Undoing and redoing the change to 5 squares: each sets the other square
+// count's box up again before the tiles are put back.
+void BM_UndoRedoBoxChange(benchmark::State& state) {
+  PlacedTile p(state);
+  p.game.selectSquares(0);
+  for (auto _ : state) {
+    p.game.f().EditUndo();
+    p.game.f().EditRedo();
+  }
+}
+BENCHMARK(BM_UndoRedoBoxChange)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 void BM_HoverGrid(benchmark::State& state) {
   PlacedTile p(state);
   for (auto _ : state) p.game.f().FlexBox().mouseMove(0, 0, 700, 700);

@@ -51,7 +51,11 @@ TEST(Undo, RandomPlayWithUndoAndRedoEqualsReplayWithoutTheUndoneSteps) {
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     Game g, replay;  // set up alike; the replay comes at the end
     for (Game* game : {&g, &replay}) game->selectSquares(seed % 2);
-    const Action setUp{3, pick(g.f().ListBoxSize().listCount()), 0};
+    // Chosen again, a box with a pattern would draw another one, which the
+    // replay of fewer choices could not draw alike.
+    Action setUp{3, 0, 0};
+    do setUp.a = pick(g.f().ListBoxSize().listCount());
+    while (g.f().ListBoxSize().list(setUp.a).starts_with("8 by"));
     setUp.apply(g);
     setUp.apply(replay);
     Form1& f = g.f();
@@ -64,18 +68,20 @@ TEST(Undo, RandomPlayWithUndoAndRedoEqualsReplayWithoutTheUndoneSteps) {
                        : roll < 55 ? Action{1, pick(f.FlexBox().rows()), pick(f.FlexBox().cols())}
                        : roll < 70 ? Action{2, key, 0}
                                    : setUp;
-      const std::string name = x.kind == 2 ? f.ComKey(key).caption() : "Set tile " + std::to_string(f.CurTile);
+      const std::string name = x.kind == 2   ? f.ComKey(key).caption()
+                               : x.kind == 3 ? f.BoxSize
+                                             : "Set tile " + std::to_string(f.CurTile);
       if (roll < 71) {
         x.apply(g);
         m.play.push_back(x);
         m.states.push_back(state(f));
         const std::vector<int>& before = m.states.end()[-2];
         const std::vector<int>& after = m.states.back();
-        if (x.kind == 3) {  // the box set up anew: a new history
+        if (x.kind == 3 && before[1] == 0) {  // the box set up anew with no tile in it: a new history
           m.steps.clear();
           undone.clear();
         } else if (x.kind > 0 && !std::equal(before.begin(), before.end() - kLooks, after.begin())) {
-          // A key or a cell that changed the tiles; a selection or a refusal is no step.
+          // A key, a cell or the box that changed the tiles; a selection or a refusal is no step.
           m.steps.emplace_back(name, m.play.size() - 1);
           undone.clear();
         }
@@ -102,6 +108,63 @@ TEST(Undo, RandomPlayWithUndoAndRedoEqualsReplayWithoutTheUndoneSteps) {
       ASSERT_TRUE(state(replay.f()) == m.states[k + 1]) << "seed " << seed << " replayed action " << k;
     }
   }
+}
+
+// The box and its square count as the player sees them: option, list,
+// grey squares, block button, palette.
+std::string boxLook(Form1& f) {
+  std::string s = f.BoxSize + f.BoxCode + std::to_string(f.SqVariant * 100 + f.OptSq(1).value() * 10 + f.AvailSquares);
+  ListBoxControl& list = f.ListBoxSize();
+  for (int i = 0; i < list.listCount(); ++i) s += (i == list.listIndex() ? "[" : "|") + list.list(i);
+  GridControl& grid = f.FlexBox();
+  for (int r = 0; r < grid.rows(); ++r) {
+    for (int c = 0; c < grid.cols(); ++c) s += std::to_string(grid.backColorAt(r, c)) + grid.textAt(r, c) + ",";
+  }
+  const Control& block = f.ComBlock();
+  for (float v : {grid.left(), grid.top(), grid.width(), grid.height(), block.visible() ? block.left() : -1}) {
+    s += std::to_string(v) + ",";
+  }
+  for (int b = 0; b <= f.LastBtn; ++b) s += f.ComTile(b).caption();
+  return s;
+}
+
+// Another box or square count, chosen by a click or a key while a tile
+// stands in the box, is a step: undone, the box comes back with its grey
+// squares (not drawn anew) and every tile as it stood; redone, the other
+// box as it was left. Without a tile in the box it starts a new history.
+TEST(Undo, ABoxChangeWithTilesInTheBoxIsAStep) {
+  Game g;
+  Form1& f = g.f();
+  const auto key = [&](int16_t code, int16_t shift = 0) { f.window.gate.submit([&] { f.Form_KeyDown(code, shift); }); };
+  const auto undo = [&](const std::string& said) {
+    key('Z', 2);
+    EXPECT_EQ(g.lastSpoken(), said);
+  };
+  g.selectSize("8 by  8");
+  g.clickTile(0);
+  for (int c = 0; c < 8 && f.PlacedSquares == 0; ++c) g.clickCell(0, c);  // where the grey squares leave room
+  g.clickTile(27);  // tile 5 selected in the palette
+  const std::string eight = boxLook(f);
+  const std::vector<int> tiles = state(f);
+  const int16_t pool = f.Pool88Count;
+  g.selectSquares(1);
+  const std::string six = boxLook(f);
+  g.clickTile(6 * 3);
+  undo("Undone: 8 by  8");  // the selection made since goes with it
+  EXPECT_TRUE(boxLook(f) == eight && state(f) == tiles && f.Pool88Count == pool);
+  key('Y', 2);
+  EXPECT_EQ(g.lastSpoken(), "Redone: 12 by 15");
+  EXPECT_TRUE(boxLook(f) == six && f.PlacedSquares == 0);
+  undo("Undone: 8 by  8");
+  key(34);  // Page Down: "8 by 10", with a pattern of its own
+  EXPECT_EQ(f.BoxSize, "8 by 10");
+  undo("Undone: 8 by  8");
+  EXPECT_TRUE(boxLook(f) == eight && state(f) == tiles);
+  undo("Undone: Set tile 0");
+  EXPECT_EQ(f.PlacedSquares, 0);
+  key(34);
+  undo("Nothing to undo");
+  EXPECT_EQ(checkBookkeeping(f) + checkTiles(f), "");
 }
 
 // The solve loop's and a video's clicks are no steps, and each starts a new

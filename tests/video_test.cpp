@@ -164,14 +164,42 @@ TEST(Video, FaultyScriptsEndCleanly) {
   missing.start(6);
   crank(*missing.game);
   EXPECT_EQ(missing.game->f().VideoState + missing.game->sys.messages.size(), 0u);
-  // A step that fails (here a box without columns) stops the timer before the
-  // error is shown: one message, not one at every tick.
-  ScriptGame broken({"M   41SY 3", "M   41SY 3", "M   41SY 3", "."});
-  broken.start(7);
-  broken.game->f().BoxColumns = 0;
-  for (int n = 0; n < 50; ++n) broken.game->tick();
-  EXPECT_EQ(broken.game->sys.messages.size(), 1u);
-  EXPECT_FALSE(broken.game->f().Timer1().enabled());
+}
+
+// A step of the video or of the solve loop that fails (a box without
+// columns, a tile number past the last) ends it for good before the error
+// is shown once; then the game speaks, records steps and starts a video as
+// at rest.
+TEST(Video, AFailedStepEndsTheVideoOrTheLoopAndLeavesTheGameWhole) {
+  for (const bool loop : {false, true}) {
+    SCOPED_TRACE(loop ? "solve loop" : "video");
+    ScriptGame s({"S  Look.", "M   41SY 3", "M   41SY 3", "."});
+    Game& g = *s.game;
+    Form1& f = g.f();
+    if (loop) {
+      g.sys.yesNoAnswers = {7};
+      g.clickKey(2);
+      f.SolveTile = 40;
+    } else {
+      s.start(6);
+      g.tick();
+      f.BoxColumns = 0;
+    }
+    for (int n = 0; n < 50; ++n) g.tick();
+    f.BoxColumns = 10;
+    EXPECT_EQ(g.sys.messages.size(), 1u);
+    EXPECT_EQ(std::make_tuple(f.Timer1().enabled(), f.VideoState, f.TimerState, f.window.subtitle()),
+              std::make_tuple(false, 0, 0, std::string()));
+    g.clickCell(0, 0);  // no tile selected: said aloud
+    f.LoadMessage(31);
+    EXPECT_EQ(g.lastSpoken(), f.MsgText);
+    g.clickTile(0);
+    g.clickCell(0, 0);
+    f.EditUndo();
+    EXPECT_EQ(g.lastSpoken(), "Undone: Set tile 0");
+    s.start(6);
+    EXPECT_EQ(f.VideoState, 7);
+  }
 }
 
 TEST(Video, WatchVideoStopsItEvenDuringASentenceAndStartsItAgainLater) {
@@ -272,6 +300,51 @@ TEST(SolveLoop, TakesTileAfterTileSilentlyAndStopsAfterTheLast) {
   for (int t = 0; t <= f.LastTile; ++t) EXPECT_NE(f.TileAnchor(t), -1) << t;
   g.clickKey(0);
   EXPECT_EQ(f.PlacedSquares, 0);
+}
+
+// "Solve Puzzle" answered No while the tour waits for the player, or while
+// a short solving video plays: the video ends for good and the loop fills
+// the box; after it nothing of the video comes back. H while either runs
+// only says that hints must wait.
+TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
+  const auto press = [](Game& g, int16_t code) { g.f().window.gate.submit([&] { g.f().Form_KeyDown(code, 0); }); };
+  for (const bool tour : {true, false}) {
+    SCOPED_TRACE(tour ? "tour" : "short video");
+    ScriptGame s({"S  Your turn.", "M   40TN7", "S  Well done.", "M   42KY0", "."});
+    s.dir.copyShipped("VID50610.TXT");
+    Game& g = *s.game;
+    Form1& f = g.f();
+    if (tour) {
+      s.start(6);
+      crank(g);  // waits at tile 7
+      press(g, 'H');
+      press(g, 'H');
+      EXPECT_EQ(g.lastSpoken(), "Hints are ready when the video has ended");
+      EXPECT_TRUE(g.sys.background.empty() && !f.Timer1().enabled() && f.PlacedSquares == 0);
+    } else {
+      g.sys.yesNoAnswers = {6, 7};
+      g.clickKey(2);
+      for (int n = 0; n < 60; ++n) g.tick();  // some tiles set
+      ASSERT_NE(f.VideoState, 0);
+    }
+    g.sys.yesNoAnswers = {7};
+    g.clickKey(2);
+    EXPECT_EQ(std::make_tuple(f.VideoState, f.TimerState, f.window.subtitle()), std::make_tuple(0, 1, std::string()));
+    EXPECT_EQ(f.VideoPath, s.dir.path() + "/VIDINFO5.TXT");
+    press(g, 'H');
+    EXPECT_EQ(g.lastSpoken(), "Hints are ready when the solve loop has ended");
+    press(g, 'C');
+    EXPECT_EQ(g.lastSpoken(), "Counts are ready when the solve loop has ended");
+    EXPECT_TRUE(g.sys.background.empty());
+    crank(g);
+    EXPECT_EQ(f.PlacedSquares, 60);  // every tile set, some over others
+    const auto said = g.sys.spoken.size();
+    const auto moved = g.sys.pointer.size();
+    for (int n = 0; n < 100; ++n) g.tick();
+    EXPECT_EQ(std::make_tuple(f.Timer1().enabled(), f.VideoState, g.sys.spoken.size(), g.sys.pointer.size()),
+              std::make_tuple(false, 0, said, moved));
+    EXPECT_EQ(f.PlacedSquares, 60);
+  }
 }
 
 // The short solving videos are played on their own boxes by the solver's tests.

@@ -105,7 +105,7 @@ void Form1::CreateControls() {
   listBoxSize_->setBackColor(0x0080FFFF);
   listBoxSize_->setFont(arial(14.25f));
   listBoxSize_->setMousePointer(design::kNorthSouth);
-  listBoxSize_->setClickHandler([this] { Guarded([&] { ListBoxSize_Click(); }); });
+  listBoxSize_->setClickHandler([this] { Guarded([&] { Recorded("", [&] { ListBoxSize_Click(); }, true); }); });
   listBoxSize_->setMouseMoveHandler(
       [this](int16_t b, int16_t s, float x, float y) { Guarded([&] { ListBoxSize_MouseMove(b, s, x, y); }); });
 
@@ -125,7 +125,7 @@ void Form1::CreateControls() {
     optSq_[i]->setBackColor(0x00FFFF00);
     optSq_[i]->setForeColor(design::kWindowText);
     optSq_[i]->setFont(arial(14.25f));
-    optSq_[i]->setClickHandler([this, i] { Guarded([&] { OptSq_Click(i); }); });
+    optSq_[i]->setClickHandler([this, i] { Guarded([&] { Recorded("", [&] { OptSq_Click(i); }, true); }); });
     optSq_[i]->setMouseMoveHandler([this, i](int16_t b, int16_t s, float x, float y) {
       Guarded([&] { OptSq_MouseMove(i, b, s, x, y); });
     });

@@ -110,7 +110,8 @@ class Form1 {
 
   // ---- Other ways in (play/) ----
   // H: whether the box can still be solved, asked in the background; pressed
-  // again soon after a yes, it sets one more tile of such a solution.
+  // again soon after a yes, it sets one more tile of such a solution. Not
+  // while a video or the solve loop runs.
   void Hint_Press();
   // C: how many ways there are to finish the box from the tiles as they
   // stand, counted in the background, said and shown.
@@ -280,15 +281,18 @@ class Form1 {
   void Transform(Turn turn);  // rotations and mirrorings share their steps
   void PlaceAtAnchor();       // FlexBox_Click at AnchorSq
   void DrawPattern(const char* prefix, std::string& pool, int16_t& poolCount, const std::string& full);
-  // Undo history: a player's click on an action key or the box runs through
-  // Recorded; when it changed the tiles, the state before it becomes a step.
+  // Undo history: a player's click on an action key, the box, an option or
+  // the size list runs through Recorded; when it changed the tiles, the
+  // state before it becomes a step.
   struct TileState;  // play/undo.cpp
   struct UndoStep {
-    std::string action;
+    std::string undone, redone;  // what undo and redo say they brought back
     std::shared_ptr<const TileState> before;
     std::shared_ptr<const TileState> after;  // where its undo left from, for the redo
   };
-  void Recorded(const std::string& action, const std::function<void()>& handler);
+  // A choice of box or square count (choosesBox) sets the box up anew: a
+  // step while a tile stands in the box, named by the entries it swaps.
+  void Recorded(const std::string& action, const std::function<void()>& handler, bool choosesBox = false);
   void StartHistory();
   std::shared_ptr<const TileState> CaptureTiles();
   void RestoreTiles(const TileState& state);
@@ -314,6 +318,10 @@ class Form1 {
   int16_t HintKeys(int16_t tile, const std::vector<tiling::Cell>& goal);
   void HintSet(const tiling::Placement& placement);
   void Say(const std::string& sentence);  // speaks a sentence of the program's own
+  void Speak(std::string sentence);        // ComSpeak_Click's speaking, heard while the loop runs too
+  // While a video or the solve loop runs, says that `what` (for instance
+  // "Hints") are ready when it has ended, and returns true; at rest, false.
+  bool RefusedDuringPlayback(const std::string& what);
 
   Control* comBlock_ = nullptr;
   Control* comBT_[6] = {};

@@ -6,7 +6,6 @@
 #include "box/patterns.h"
 
 void Form1::OptSq_Click(int16_t Index) {
-  StartHistory();  // another tile set: the steps so far are of no use
   SqVariant = Index;
   OptSq(SqVariant).setValue(true);
   TileSquares = toInt16(SqVariant + 5);
@@ -62,7 +61,6 @@ void Form1::ListBoxSize_Click() {
     FlexBox().setRows(BoxLines + 1);
     FlexBox().setCols(BoxColumns + 1);
     ComClear_Click();
-    StartHistory();  // a new box
   }
   ClickFlag = "Y";
   NVidCheck();

@@ -142,6 +142,9 @@ void Form1::AskSolver(bool& open, tiling::Problem position, std::chrono::steady_
 }
 
 void Form1::Hint_Press() {
+  // The box is the video's or the loop's while it plays: a hint set now
+  // would resume a waiting tour or be wiped by the next step.
+  if (RefusedDuringPlayback("Hints")) return;
   if (hints_ && hints_->searching) return Say("I am still thinking about this box");
   if (!SolverMayAsk()) return;
   Hints& h = *hints_;
@@ -183,6 +186,7 @@ void Form1::Count_Press() {
     LabTip().setCaption(sentence);
     Say(sentence);
   };
+  if (RefusedDuringPlayback("Counts")) return;  // as for hints: the box is not the player's now
   if (hints_ && hints_->counting) return tell("Still counting");
   if (!SolverMayAsk()) return;
   auto tally = std::make_shared<tiling::Tally>();

@@ -1,10 +1,12 @@
 // Undo and redo of what the player did to the tiles: setting a tile into the
-// box, the turns, mirrorings and moves, "Reset Tile" and "Clear Puzzle".
+// box, the turns, mirrorings and moves, "Reset Tile" and "Clear Puzzle", and
+// the choice of another box or square count while a tile stands in the box.
 // Each step keeps the whole state of the tiles as it was before the action,
-// what the player sees included, and an undo puts it back as it was: exact,
-// whatever the handlers did on the way. Selections are no steps of their
-// own: an undo also gives up those made since the step it undoes, and a redo
-// returns to the state the undo left, giving up those made since the undo.
+// what the player sees included, with the box they stood in, and an undo
+// puts it back as it was: exact, whatever the handlers did on the way.
+// Selections are no steps of their own: an undo also gives up those made
+// since the step it undoes, and a redo returns to the state the undo left,
+// giving up those made since the undo.
 #include <array>
 #include <tuple>
 #include <utility>
@@ -29,9 +31,50 @@ struct Look {
   int32_t backColor;
 };
 
+// Set for a scope, cleared on every way out.
+struct Within {
+  explicit Within(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Within() { flag_ = false; }
+  Within(const Within&) = delete;
+  Within& operator=(const Within&) = delete;
+  bool& flag_;
+};
+
+// The box as the player chose it: the square count, the list's slot and the
+// code that names its pattern of grey squares (equal when chosen alike);
+// with the entry's text.
+struct Box {
+  int16_t variant, slot;
+  std::string code, entry;
+  bool operator==(const Box& other) const {
+    return variant == other.variant && slot == other.slot && code == other.code;
+  }
+};
+
+Box boxOf(const Form1& f) { return {f.SqVariant, f.SizeIndex, f.BoxCode, f.BoxSize}; }
+
+// Sets the box up again as the player's choice of square count and entry
+// does; a box with a pattern gets its own back, and the pools are left as
+// they were: putting a box back draws nothing.
+void setUpBox(Form1& f, const Box& box) {
+  const auto pools = std::make_tuple(f.Pool88, f.Pool88Count, f.Pool810, f.Pool810Count);
+  if (f.SqVariant != box.variant) f.OptSq(box.variant).setValue(true);
+  ListBoxControl& list = f.ListBoxSize();
+  for (int i = 0; i < list.listCount() && f.SizeIndex != box.slot; ++i) {
+    if (list.itemData(i) == box.slot) list.setListIndex(i);
+  }
+  std::tie(f.Pool88, f.Pool88Count, f.Pool810, f.Pool810Count) = pools;
+  if (f.BoxCode != box.code) {
+    f.BoxCode = box.code;
+    f.ComClear_Click();
+  }
+}
+
 }  // namespace
 
 struct Form1::TileState {
+  Box box;
+  bool tileInBox;
   decltype(valuesOf(tileFields(std::declval<Form1&>()))) fields;
   // The palette buttons and the box-tile display; the captions of the
   // box-tile display, of the labels that show the selected tile and of the
@@ -64,6 +107,8 @@ void eachCaption(Form1& f, Visit visit) {
 
 std::shared_ptr<const Form1::TileState> Form1::CaptureTiles() {
   auto state = std::make_shared<TileState>();
+  state->box = boxOf(*this);
+  state->tileInBox = PlacedSquares > 0;
   state->fields = tileFields(*this);
   eachButton(*this, [&](Control& c, int k) {
     state->looks[k] = {c.left(), c.top(), c.width(), c.height(), c.visible(), c.backColor()};
@@ -76,8 +121,11 @@ std::shared_ptr<const Form1::TileState> Form1::CaptureTiles() {
   return state;
 }
 
-// The box stays the same within one history: its size is not part of it.
 void Form1::RestoreTiles(const TileState& state) {
+  if (!(boxOf(*this) == state.box)) {
+    Within recording(recording_);  // the choice's handlers are part of this, no steps of their own
+    setUpBox(*this, state.box);
+  }
   tileFields(*this) = state.fields;
   eachButton(*this, [&](Control& c, int k) {
     const Look& look = state.looks[k];
@@ -105,25 +153,30 @@ void Form1::RestoreTiles(const TileState& state) {
 // A guided video or the solve loop plays on its own: its clicks are no steps
 // (nor is the state taken for them: the loop clicks many squares a tick),
 // and once one starts the box's history starts anew.
-void Form1::Recorded(const std::string& action, const std::function<void()>& handler) {
+void Form1::Recorded(const std::string& action, const std::function<void()>& handler, bool choosesBox) {
   const auto automatic = [this] { return !VideoStopped() || TimerState == 1; };
   // The clicks of a recorded action (a hint's select, keys and square) are
   // part of its one step.
   if (automatic() || recording_) return handler();
   const auto before = CaptureTiles();
-  recording_ = true;
-  try {
+  {
+    Within recording(recording_);
     handler();
-  } catch (...) {
-    recording_ = false;
-    throw;
   }
-  recording_ = false;
   if (automatic()) return StartHistory();
-  // A refusal is no step, even where it redrew a label or a button.
-  if (before->fields == tileFields(*this)) return;
+  std::string undone = action, redone = action;
+  if (choosesBox) {
+    // The box set up anew: with no tile in the old one there is nothing to
+    // take back, and the steps so far are of no use. Undo and redo name the
+    // entry each brings back.
+    if (!before->tileInBox) return StartHistory();
+    undone = before->box.entry;
+    redone = BoxSize;
+  } else if (before->fields == tileFields(*this)) {
+    return;  // a refusal is no step, even where it redrew a label or a button
+  }
   undoSteps_.resize(stepsDone_);
-  undoSteps_.push_back({action, before, nullptr});
+  undoSteps_.push_back({undone, redone, before, nullptr});
   stepsDone_ = undoSteps_.size();
 }
 
@@ -137,12 +190,12 @@ void Form1::EditUndo() {
   UndoStep& step = undoSteps_[--stepsDone_];
   step.after = CaptureTiles();
   RestoreTiles(*step.before);
-  Say("Undone: " + step.action);
+  Say("Undone: " + step.undone);
 }
 
 void Form1::EditRedo() {
   if (stepsDone_ == undoSteps_.size()) return Say("Nothing to redo");
   const UndoStep& step = undoSteps_[stepsDone_++];
   RestoreTiles(*step.after);
-  Say("Redone: " + step.action);
+  Say("Redone: " + step.redone);
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -92,6 +93,11 @@ void ListView::paintEvent(QPaintEvent*) {
   p.setPen(kFrame);
   p.setBrush(Qt::NoBrush);
   p.drawRect(rect().adjusted(0, 0, -1, -1));
+  if (hasFocus()) {
+    // The arrows and page keys go to the list, not to the game: say so.
+    p.setPen(QPen(kHighlight, 2, Qt::DashLine));
+    p.drawRect(rect().adjusted(2, 2, -2, -2));
+  }
 }
 
 // A click on an entry chooses it; the scroll bar only scrolls.
@@ -145,6 +151,10 @@ void ListView::wheelEvent(QWheelEvent* event) {
 }
 
 void ListView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && parentWidget()) {
+    parentWidget()->setFocus(Qt::OtherFocusReason);  // the keys back to the game
+    return;
+  }
   static const std::map<int, ListKey> kKeys = {
       {Qt::Key_Up, ListKey::Up},   {Qt::Key_Down, ListKey::Down}, {Qt::Key_PageUp, ListKey::PageUp},
       {Qt::Key_PageDown, ListKey::PageDown}, {Qt::Key_Home, ListKey::Home}, {Qt::Key_End, ListKey::End}};

@@ -1,7 +1,8 @@
 // The list box, drawn by hand: its entries from a first shown one, the
 // selected one highlighted, and a scroll bar when they do not all fit. A
 // click on an entry or a key that moves the selection sets ListIndex; the
-// scroll bar and the wheel only scroll. (Qt's item views would cost a
+// scroll bar and the wheel only scroll. While it keeps the keys a frame
+// shows it, and Escape gives them back to the window. (Qt's item views would cost a
 // megabyte and a half of memory for this one list.)
 #pragma once
 

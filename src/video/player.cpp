@@ -37,8 +37,22 @@ void Form1::ComSolve_Click() {
     VideoPath = AppDir + "VID" + SqText + BoxCode + ".TXT";
     ComVideo_Click();
   } else {
+    // A video running under the loop would come back when the loop ends,
+    // on top of its tiles: it ends here for good, as "Watch Video" ends it.
+    if (!VideoStopped()) ComVideo_Click();
     SolveLoopStart();
   }
+}
+
+bool Form1::RefusedDuringPlayback(const std::string& what) {
+  if (TimerState == 1) {
+    Speak(what + " are ready when the solve loop has ended");
+  } else if (!VideoStopped()) {
+    Speak(what + " are ready when the video has ended");
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void Form1::NVidCheck() {
@@ -63,8 +77,11 @@ void Form1::Timer1_Timer() {
       default: break;
     }
   } catch (...) {
-    // Stopped before the error is shown: a faulty step is reported once,
-    // not again at every tick.
+    // Ended for good before the error is shown: a faulty step is reported
+    // once, and the game is left at rest, speaking, recording its steps and
+    // ready to start a video.
+    if (!VideoStopped()) ComVideo_Click();
+    TimerState = 0;
     Timer1().setEnabled(false);
     throw;
   }

@@ -3,10 +3,12 @@
 #include "app/form1.h"
 
 void Form1::ComSpeak_Click() {
-  if (TimerState == 1) return;
-  // Taken before pending events run: a handler that announces something of
-  // its own meanwhile must not replace this sentence.
-  const std::string sentence = MsgText;
+  if (TimerState != 1) Speak(MsgText);
+}
+
+// The sentence is a copy: a handler that announces something of its own
+// while pending events run must not replace it.
+void Form1::Speak(std::string sentence) {
   DoEvents();
   if (!VideoStopped()) window.setSubtitle(sentence);
   window.gate.pass([&] { sys.speak(sentence); });

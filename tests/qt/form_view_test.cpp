@@ -142,6 +142,14 @@ TEST_F(FormViewTest, TheListAnswersKeysAndClicksAndScrolls) {
   EXPECT_EQ(items->firstShown(), 4);
   click({310, 205});
   EXPECT_EQ(list->listIndex(), 4);
+  // Clicked, the list keeps the keys and a frame shows it; Escape gives them back to the window.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return items->hasFocus(); }, 2000));
+  const QImage framed = items->grab().toImage();
+  QTest::keyClick(items, Qt::Key_Escape);
+  EXPECT_TRUE(view->hasFocus());
+  EXPECT_NE(items->grab().toImage(), framed);
+  items->setFocus();
+  EXPECT_EQ(items->grab().toImage(), framed);
 }
 
 TEST_F(FormViewTest, TimerTicksOnlyWhileEnabledAndNeverInsideItself) {
