@@ -80,6 +80,8 @@ class ControlAccessible : public QAccessibleWidget {
     if (control_.kind() == ControlKind::OptionButton) {
       s.checkable = true;
       s.checked = static_cast<const OptionControl&>(control_).value();
+      s.focusable = true;
+      s.focused = g().focus() == this;
     }
     return s;
   }
@@ -113,7 +115,9 @@ class SubtitleAccessible : public QAccessibleWidget {
 // Something a player uses that has no widget of its own.
 class Item : public QAccessibleInterface {
  public:
-  ~Item() override { if (theGame) g().forget(this); }
+  ~Item() override {
+    if (theGame) g().forget(this);
+  }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return windowAlive() ? g().view->windowHandle() : nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -179,7 +183,9 @@ class ListItemAccessible : public Item {
   ListItemAccessible(int index, ListView* list) : index_(index), list_(list) {}
 
   bool isValid() const override { return windowAlive() && list_ && index_ < entries().listCount(); }
-  QAccessibleInterface* parent() const override { return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr;
+  }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name && isValid() ? textOf(entries().list(index_)).trimmed() : QString();
   }
@@ -194,6 +200,8 @@ class ListItemAccessible : public Item {
     s.invisible = !isValid();
     s.selectable = true;
     s.selected = isValid() && entries().listIndex() == index_;
+    s.focusable = true;
+    s.focused = g().focus() == this;
     s.offscreen = rect().isEmpty();
     return s;
   }
@@ -214,7 +222,9 @@ class ListAccessible : public QAccessibleWidget {
     release(items_);
   }
 
-  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? QStringLiteral("Box size") : QString(); }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? QStringLiteral("Box size") : QString();
+  }
   int childCount() const override { return list_.listCount(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= list_.listCount()) return nullptr;
@@ -309,9 +319,9 @@ std::vector<QAccessibleInterface*> Game::children() {
   add(box());
   add(shape());
   // Each caption label before the value it names, the information label last.
-  for (Control* c : {&form.LabT(), &form.LabTNo(), &form.LabTL(), &form.LabTLines(), &form.LabTC(),
-                     &form.LabTCols(), &form.LabBS(), &form.LabBSq(), &form.LabBL(), &form.LabBLine(),
-                     &form.LabBC(), &form.LabBCol(), &form.LabTip()}) {
+  for (Control* c :
+       {&form.LabT(), &form.LabTNo(), &form.LabTL(), &form.LabTLines(), &form.LabTC(), &form.LabTCols(), &form.LabBS(),
+        &form.LabBSq(), &form.LabBL(), &form.LabBLine(), &form.LabBC(), &form.LabBCol(), &form.LabTip()}) {
     addControl(*c);
   }
   if (view->subtitle()->isVisible()) add(QAccessible::queryAccessibleInterface(view->subtitle()));
@@ -358,7 +368,9 @@ void Game::refresh() {
   const bool announce = primed_;
   primed_ = true;
   const std::vector<QAccessibleInterface*> children = this->children();
-  if (announce && children != shownChildren_) post(QAccessible::queryAccessibleInterface(view.data()), QAccessible::ObjectReorder);
+  if (announce && children != shownChildren_) {
+    post(QAccessible::queryAccessibleInterface(view.data()), QAccessible::ObjectReorder);
+  }
   shownChildren_ = children;
   for (QAccessibleInterface* child : children) {
     tell(child, announce);
@@ -366,7 +378,7 @@ void Game::refresh() {
       if (QAccessibleInterface* item = child->child(i)) tell(item, announce);
     }
   }
-  moveFocus();
+  moveFocus(announce);
 }
 
 void Game::tell(QAccessibleInterface* iface, bool announce) {
@@ -387,22 +399,31 @@ void Game::tell(QAccessibleInterface* iface, bool announce) {
   was = now;
 }
 
-// A newly selected tile takes the focus, else a moved cell cursor does.
-void Game::moveFocus() {
+// The focus goes to what the player's last action chose: a square count,
+// else a box size, else a tile, else a cell of the box.
+void Game::moveFocus(bool announce) {
+  const int squares = form.TileSquares, size = form.ListBoxSize().listIndex();
   const int selected = form.TileSelected ? form.CurTile : -1;
-  const GridControl& grid = form.FlexBox();
-  const int row = grid.markRow(), col = grid.markCol();
+  const int row = form.FlexBox().markRow(), col = form.FlexBox().markCol();
   QAccessibleInterface* next = focus_;
-  if (selected != shownTile_ && selected >= 0) {
+  if (squares != shownSquares_) {
+    QWidget* option = widgetOf(form.OptSq(squares == 6 ? 1 : 0));
+    next = option ? QAccessible::queryAccessibleInterface(option) : nullptr;
+  } else if (size != shownSize_ && size >= 0) {
+    QWidget* list = widgetOf(form.ListBoxSize());
+    next = list ? QAccessible::queryAccessibleInterface(list)->child(size) : nullptr;
+  } else if (selected != shownTile_ && selected >= 0) {
     next = tile(selected);
   } else if ((row != shownRow_ || col != shownCol_) && row >= 0 && col >= 0) {
     QAccessibleInterface* table = box();
     next = table && table->tableInterface() ? table->tableInterface()->cellAt(row, col) : nullptr;
   }
+  shownSquares_ = squares;
+  shownSize_ = size;
   shownTile_ = selected;
   shownRow_ = row;
   shownCol_ = col;
-  if (next && !next->isValid()) next = nullptr;
+  if (!announce || (next && !next->isValid())) next = nullptr;
   if (next == focus_) return;
   focus_ = next;
   if (focus_ && view->isActiveWindow()) post(focus_, QAccessible::Focus);

@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class Control;
@@ -85,7 +86,7 @@ class Game {
   };
   void refresh();
   void tell(QAccessibleInterface* iface, bool announce);
-  void moveFocus();
+  void moveFocus(bool announce);
 
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::map<int, QAccessible::Id> tiles_;
@@ -94,7 +95,8 @@ class Game {
   bool pending_ = false, primed_ = false;
   std::unordered_map<QAccessibleInterface*, Told> told_;
   std::vector<QAccessibleInterface*> shownChildren_;
-  int shownTile_ = -1, shownRow_ = -1, shownCol_ = -1;
+  // What the accessible focus last followed.
+  int shownSquares_ = 0, shownSize_ = -1, shownTile_ = -1, shownRow_ = -1, shownCol_ = -1;
 };
 
 Game* game();  // null until installed

@@ -20,7 +20,8 @@ bool windowAlive() { return game() && game()->view; }
 // What the two tables share: a cell knows its table, line and column.
 class Cell : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
-  Cell(QAccessibleInterface* table, int row, int column) : tableId_(QAccessible::uniqueId(table)), row_(row), column_(column) {}
+  Cell(QAccessibleInterface* table, int row, int column)
+      : tableId_(QAccessible::uniqueId(table)), row_(row), column_(column) {}
   ~Cell() override {
     if (game()) game()->forget(this);
   }
@@ -159,7 +160,9 @@ class BoxAccessible : public QAccessibleWidget, public Table {
 
  private:
   const QAccessibleInterface* self() const override { return this; }
-  const GridControl& grid() const { return static_cast<const GridControl&>(static_cast<ControlView*>(widget())->control()); }
+  const GridControl& grid() const {
+    return static_cast<const GridControl&>(static_cast<ControlView*>(widget())->control());
+  }
 };
 
 // A square of the selected tile's bounding box: "filled" or "empty".

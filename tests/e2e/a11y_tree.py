@@ -4,7 +4,8 @@ reader does, and plays a few keys while listening to its events.
 Every control of the window with its role and name; the 60 distinct squares
 of "6 by 10"; the key descriptions as the information label shows them;
 after Tab and Right the focus on the cell at line 0, column 1; after Left
-and Enter that cell names tile 0. Prints one line per fault and exits 1 when
+and Enter that cell names tile 0; after 6 the focus on "6 Squares", checked,
+and 35 tiles. Prints one line per fault and exits 1 when
 there was any."""
 import re
 import subprocess
@@ -182,11 +183,13 @@ if not pump(5, lambda: (first.clear_cache() or True) and first.get_name() == "Sq
 if not any(kind.endswith("accessible-name") and source.get_name() == first.get_name() for kind, source, _ in events):
     fail("no name-change event for the first cell")
 
-# The tree follows the square count.
+# The tree and the focus follow the square count.
 keys("6")
 six = named(by_role(frame, "radio button"), "6 Squares")
 if not pump(5, lambda: six is not None and states(six).contains(Atspi.StateType.CHECKED)):
     fail("after 6, '6 Squares' is not checked")
+if not pump(5, focused_is("6 Squares")):
+    fail("after 6 the focus is on %r" % (focused() and focused().get_name()))
 tiles = [b for b in by_role(frame, "push button") if re.fullmatch(r"Tile \d+", b.get_name())]
 if len(tiles) != 35:
     fail("after 6, %d tile buttons" % len(tiles))
