@@ -349,7 +349,6 @@ void Game::forget(QAccessibleInterface* iface) {
   told_.erase(iface);
   if (focus_ == iface) focus_ = nullptr;
   if (shape_ == iface) shape_ = nullptr;
-  std::erase(shownChildren_, iface);
 }
 
 void Game::changed() {
@@ -367,12 +366,9 @@ void Game::refresh() {
   // The first look only learns what is there.
   const bool announce = primed_;
   primed_ = true;
-  const std::vector<QAccessibleInterface*> children = this->children();
-  if (announce && children != shownChildren_) {
-    post(QAccessible::queryAccessibleInterface(view.data()), QAccessible::ObjectReorder);
-  }
-  shownChildren_ = children;
-  for (QAccessibleInterface* child : children) {
+  // No event for children that come and go (tiles, cells, the caption):
+  // Qt 6.4 signals them in a form AT-SPI clients drop, with a warning each.
+  for (QAccessibleInterface* child : children()) {
     tell(child, announce);
     for (int i = 0; i < child->childCount(); ++i) {
       if (QAccessibleInterface* item = child->child(i)) tell(item, announce);

@@ -94,7 +94,6 @@ class Game {
   QAccessibleInterface* focus_ = nullptr;
   bool pending_ = false, primed_ = false;
   std::unordered_map<QAccessibleInterface*, Told> told_;
-  std::vector<QAccessibleInterface*> shownChildren_;
   // What the accessible focus last followed.
   int shownSquares_ = 0, shownSize_ = -1, shownTile_ = -1, shownRow_ = -1, shownCol_ = -1;
 };
