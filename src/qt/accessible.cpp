@@ -21,9 +21,6 @@ Game* theGame = nullptr;
 
 Game& g() { return *theGame; }
 
-// Items without a widget say they are gone once the window is.
-bool windowAlive() { return theGame && theGame->view; }
-
 // The window: a frame whose children are the controls a player uses, not
 // the hundreds of widgets that draw them.
 class FormAccessible : public QAccessibleWidget {
@@ -260,6 +257,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 
 Game* game() { return theGame; }
 
+bool windowAlive() { return theGame && theGame->view && theGame->view->isVisible(); }
+
 QString oneLine(const std::string& text) { return textOf(text).simplified(); }
 
 QRect screenRect(const QWidget* widget) {
@@ -304,7 +303,7 @@ QWidget* Game::widgetOf(const Control& control) {
 
 std::vector<QAccessibleInterface*> Game::children() {
   std::vector<QAccessibleInterface*> list;
-  if (!view) return list;
+  if (!windowAlive()) return list;
   const auto add = [&](QAccessibleInterface* iface) {
     if (iface) list.push_back(iface);
   };
@@ -352,7 +351,7 @@ void Game::forget(QAccessibleInterface* iface) {
 }
 
 void Game::changed() {
-  if (pending_ || !view) return;
+  if (pending_ || !windowAlive()) return;
   pending_ = true;
   // Once the handler has finished: a burst of changes is told once.
   QTimer::singleShot(0, view, [this] {
@@ -362,7 +361,7 @@ void Game::changed() {
 }
 
 void Game::refresh() {
-  if (!view) return;
+  if (!windowAlive()) return;
   // The first look only learns what is there.
   const bool announce = primed_;
   primed_ = true;

@@ -88,7 +88,7 @@ class Game {
   void tell(QAccessibleInterface* iface, bool announce);
   void moveFocus(bool announce);
 
-  std::unordered_map<const Control*, QWidget*> widgets_;
+  std::unordered_map<const Control*, QPointer<QWidget>> widgets_;
   std::map<int, QAccessible::Id> tiles_;
   QAccessibleInterface* shape_ = nullptr;
   QAccessibleInterface* focus_ = nullptr;
@@ -99,6 +99,10 @@ class Game {
 };
 
 Game* game();  // null until installed
+
+// Whether the window shows. Once it has closed nothing is asked of the game:
+// the window and the game are taken down soon after.
+bool windowAlive();
 
 // The box as a table of its squares, and the selected tile's shape as one.
 QAccessibleInterface* makeBoxAccessible(GridView* view);

@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kRowKey = 256;  // cells are kept by row * kRowKey + column
 
-bool windowAlive() { return game() && game()->view; }
-
 // What the two tables share: a cell knows its table, line and column.
 class Cell : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
