@@ -74,8 +74,9 @@ void ListView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), back_);
   p.setFont(font_);
-  for (int i = first_; !itemRect(i).isEmpty(); ++i) {
+  for (int i = first_;; ++i) {
     const QRect row = itemRect(i);
+    if (row.isEmpty()) break;
     const bool selected = i == list_.listIndex();
     if (selected) p.fillRect(row, kHighlight);
     p.setPen(selected ? QColor(Qt::white) : fore_);
