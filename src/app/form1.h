@@ -126,6 +126,7 @@ class Form1 {
   void ListBoxSize_MouseMove(int16_t button, int16_t shift, float x, float y);
   void LabTip_MouseMove(int16_t button, int16_t shift, float x, float y);
   void LabTip_Click();
+  std::string KeyTip(int16_t Index);  // what the information label says of an action key
   // The game in words, for the spoken descriptions and screen readers:
   // "Square 47, line 4, column 7: free" (or ": grey", ": tile 7",
   // ": tiles 3 and 7"); "Tile 7, 3 by 2: filled filled; filled empty; ...";
@@ -133,6 +134,7 @@ class Form1 {
   // squares covered. Tiles left: 1, 4 and 9". Out of range gives "".
   std::string DescribeSquare(int square);
   std::string DescribeShape(int tile);
+  std::string DescribeShapeSquare(int tile, int line, int column);  // "filled" or "empty"
   std::string DescribePlace(int tile);
   std::string DescribeStanding();
   std::vector<int> TilesOnSquare(int square);  // the tiles in the box covering it

@@ -46,24 +46,31 @@ std::string Form1::DescribeSquare(int square) {
 
 // The selected tile is drawn as it is turned now; the others as they were
 // last set down or left in the palette.
+std::string Form1::DescribeShapeSquare(int tile, int line, int column) {
+  if (tile < 0 || tile > LastTile) return "";
+  const bool current = TileSelected && tile == CurTile;
+  const int lines = current ? TileLines : LinesOf(tile);
+  const int columns = current ? TileCols : ColsOf(tile);
+  if (line < 0 || line >= lines || column < 0 || column >= columns) return "";
+  for (int i = 0; i < TileSquares; ++i) {
+    const int code = current ? CurShape(i) : Shape(tile, i);
+    if (code / TileSquares == line && code % TileSquares == column) return "filled";
+  }
+  return "empty";
+}
+
 std::string Form1::DescribeShape(int tile) {
   if (tile < 0 || tile > LastTile) return "";
   const bool current = TileSelected && tile == CurTile;
   const int lines = current ? TileLines : LinesOf(tile);
   const int columns = current ? TileCols : ColsOf(tile);
-  std::vector<bool> filled(static_cast<size_t>(lines * columns), false);
-  for (int i = 0; i < TileSquares; ++i) {
-    const int code = current ? CurShape(i) : Shape(tile, i);
-    const int line = code / TileSquares, column = code % TileSquares;
-    if (line < lines && column < columns) filled[line * columns + column] = true;
-  }
   std::string text = "Tile " + std::to_string(tile) + ", " + std::to_string(lines) + " by " +
                      std::to_string(columns) + ":";
   for (int line = 0; line < lines; ++line) {
     text += line == 0 ? " " : "; ";
     for (int column = 0; column < columns; ++column) {
       if (column > 0) text += ' ';
-      text += filled[line * columns + column] ? "filled" : "empty";
+      text += DescribeShapeSquare(tile, line, column);
     }
   }
   return text;

@@ -10,7 +10,11 @@ const char* const kNewLine = "\r\n";
 
 void Form1::ComKey_MouseMove(int16_t Index, int16_t, int16_t, float, float) {
   MsgSuffix = kNewLine + formatRight(Index, 2);
-  LabTip().setCaption("Click to" + std::string(kNewLine) + ComKey(Index).caption() + MsgSuffix);
+  LabTip().setCaption(KeyTip(Index));
+}
+
+std::string Form1::KeyTip(int16_t Index) {
+  return "Click to" + std::string(kNewLine) + ComKey(Index).caption() + kNewLine + formatRight(Index, 2);
 }
 
 void Form1::ComBT_MouseMove(int16_t Index, int16_t, int16_t, float, float) {

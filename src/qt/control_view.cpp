@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <exception>
 
+#include "qt/accessible.h"
 #include "qt/units.h"
 
 namespace qtview {
@@ -66,6 +67,7 @@ void ControlView::controlChanged(const Control& c) {
   }
   firstSync_ = false;
   syncContent(looks);
+  accessibleChange();
 }
 
 void ControlView::syncContent(bool looks) {

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "play/key_codes.h"
+#include "qt/accessible.h"
 #include "qt/app_icon.h"
 #include "qt/grid_view.h"
 #include "qt/list_view.h"
@@ -212,6 +213,7 @@ void FormView::windowChanged() {
     update();
   }
   syncOverlays();
+  accessibleChange();
   if (window_.windowState() == 2) {
     // Without a window manager (a bare X server) the maximised state is only
     // a hint: cover the screen by geometry as well.

@@ -57,12 +57,15 @@ void GridView::syncContent(bool) {
     cursor_->hide();
     return;
   }
-  const std::vector<int> ys = pixelEdges(r + 1, &GridControl::rowHeight, grid_, twipsPerPixel(), INT_MAX);
-  const std::vector<int> xs = pixelEdges(c + 1, &GridControl::colWidth, grid_, twipsPerPixel(), INT_MAX);
-  const QRect cell(xs[c], ys[r], xs[c + 1] - xs[c], ys[r + 1] - ys[r]);
-  cursor_->setGeometry(cell.translated(pos()).adjusted(-1, -1, 1, 1));
+  cursor_->setGeometry(cellRect(r, c).translated(pos()).adjusted(-1, -1, 1, 1));
   cursor_->show();
   cursor_->raise();
+}
+
+QRect GridView::cellRect(int row, int col) const {
+  const std::vector<int> ys = pixelEdges(row + 1, &GridControl::rowHeight, grid_, twipsPerPixel(), INT_MAX);
+  const std::vector<int> xs = pixelEdges(col + 1, &GridControl::colWidth, grid_, twipsPerPixel(), INT_MAX);
+  return {xs[col], ys[row], xs[col + 1] - xs[col], ys[row + 1] - ys[row]};
 }
 
 void GridView::activate(QPoint at) {

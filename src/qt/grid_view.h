@@ -13,6 +13,8 @@ namespace qtview {
 class GridView : public ControlView {
  public:
   GridView(GridControl& grid, double twipsPerPixel, QWidget* parent);
+  // A cell in the widget's pixels, as drawn.
+  QRect cellRect(int row, int col) const;
 
  protected:
   void syncContent(bool looks) override;

@@ -64,13 +64,20 @@ void ListView::syncContent(bool) {
   update();
 }
 
+QRect ListView::itemRect(int i) const {
+  const int y = 1 + (i - first_) * rowHeight();
+  if (i < first_ || i >= list_.listCount() || y >= height() - 1) return {};
+  const int right = scrollable() ? barRect().left() : width() - 1;
+  return {1, y, right - 1, rowHeight()};
+}
+
 void ListView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), back_);
   p.setFont(font_);
-  const int right = scrollable() ? barRect().left() : width() - 1;
-  for (int i = first_, y = 1; i < list_.listCount() && y < height() - 1; ++i, y += rowHeight()) {
-    const QRect row(1, y, right - 1, rowHeight());
+  for (int i = first_;; ++i) {
+    const QRect row = itemRect(i);
+    if (row.isEmpty()) break;
     const bool selected = i == list_.listIndex();
     if (selected) p.fillRect(row, kHighlight);
     p.setPen(selected ? QColor(Qt::white) : fore_);

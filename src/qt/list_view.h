@@ -17,6 +17,8 @@ class ListView : public ControlView {
   // Entries shown whole at once, and the first one shown.
   int pageRows() const;
   int firstShown() const { return first_; }
+  // Where entry i is drawn; empty while it is scrolled out of sight.
+  QRect itemRect(int i) const;
 
  protected:
   void syncContent(bool looks) override;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "app/form1.h"
+#include "qt/accessible.h"
 #include "qt/app_icon.h"
 #include "qt/desktop_services.h"
 #include "qt/form_view.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(qtview::appIcon());  // the message boxes too
   qtview::DesktopServices services;
   Form1 form(services);
+  qtview::installAccessibility(form);
   qtview::FormView view(form.window);
   view.setBackgroundMoveHandler(
       [&form](int16_t button, int16_t shift, float x, float y) { form.Form_MouseMove(button, shift, x, y); });
