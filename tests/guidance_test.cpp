@@ -1,11 +1,14 @@
 // The information label: the hint of each control under the pointer, with
-// its figures padded to fixed widths.
+// its figures padded to fixed widths; the game in words and the aids.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <sstream>
 #include <tuple>
 
 #include "harness.h"
+#include "play/key_codes.h"
 
 TEST(Hover, ControlsExplainThemselves) {
   Game g;
@@ -89,4 +92,89 @@ TEST(Describe, SquaresShapesAndStanding) {
   for (int s = 0; s < f.BoxSquares; ++s) grey += f.DescribeSquare(s).ends_with(": grey");
   EXPECT_EQ(grey, f.BoxSquares - f.AvailSquares);
   EXPECT_EQ(f.DescribeStanding(), "0 of 60 squares covered. Tiles left: 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 11");
+}
+
+// Descriptions follow the keys (ten presses, ten cells, the edge said too),
+// the tile's shape on selection and turns, its setting before the overlap;
+// W speaks with them off; both switches are kept for the next start.
+TEST(Aids, DescriptionsFollowThePlayer) {
+  Game g;
+  Form1& f = g.f();
+  g.selectSize("6 by 10");
+  const auto press = [&](int16_t code, int16_t shift = 0) {
+    f.window.gate.submit([&] { f.Form_KeyDown(code, shift); });
+    return g.lastSpoken();
+  };
+  EXPECT_EQ(press(key::kD), "Descriptions on");
+  for (int i = 0; i < 10; ++i) press(key::kRight);
+  EXPECT_EQ(g.sys.described.size(), 11u);
+  EXPECT_EQ(g.lastSpoken(), "Square 9, line 0, column 9: free");
+  for (int i = 0; i < 9; ++i) press(key::kLeft);
+  EXPECT_EQ(press(key::kTab), f.DescribeShape(0));
+  EXPECT_EQ(g.lastSpoken().substr(0, 7), "Tile 0,");
+  press(key::kR);
+  EXPECT_EQ(g.lastSpoken(), f.DescribeShape(0));
+  EXPECT_NE(g.lastSpoken(), g.sys.spoken.end()[-2]);
+  EXPECT_EQ(press(key::kEnter), "Tile 0 set at square 0");
+  g.clickTile(5);
+  g.clickCell(0, 0);
+  EXPECT_EQ(g.sys.spoken.end()[-2], "Tile 1 set at square 0");
+  EXPECT_NE(g.lastSpoken().find("overlap"), std::string::npos);
+  g.clickKey(4);  // a turn in place: its shape, not its setting
+  EXPECT_EQ(g.lastSpoken().substr(0, 7), "Tile 1,");
+  EXPECT_EQ(press(key::kD), "Descriptions off");
+  const size_t said = g.sys.described.size();
+  press(key::kRight);  // moves tile 1, silently
+  EXPECT_EQ(g.sys.described.size(), said);
+  EXPECT_EQ(press(key::kW), f.DescribeStanding());
+  EXPECT_EQ(g.sys.settings["descriptions"], "off");
+
+  FakeServices kept;
+  kept.settings = {{"descriptions", "on"}, {"marks", "on"}};
+  Form1 next(kept);
+  next.Form_Load();
+  EXPECT_TRUE(next.DescriptionsOn && next.MarksOn);
+  EXPECT_EQ(next.ComTile(1).caption(), "0");
+}
+
+// Marks: every square of every tile of both sets numbered, in the palette,
+// the box-tile display and the box, in black or white at a contrast of at
+// least 4.5 to 1 against the tile's colour; off again, the look as before.
+TEST(Aids, MarksContrastWithEveryTileColour) {
+  const auto luminance = [](int32_t c) {
+    double sum = 0;
+    for (const auto& [shift, weight] : {std::pair{0, 0.2126}, {8, 0.7152}, {16, 0.0722}}) {
+      const double v = ((c >> shift) & 0xFF) / 255.0;
+      sum += weight * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  Game g;
+  Form1& f = g.f();
+  for (int squares : {0, 1}) {
+    g.selectSquares(squares);
+    g.clickTile(0);
+    g.clickCell(0, 0);
+    g.clickTile(f.TileSquares);
+    const auto look = [&] {
+      std::ostringstream s;
+      for (int b = 0; b <= f.LastBtn; ++b) s << f.ComTile(b).caption() << ',' << f.ComTile(b).foreColor() << ' ';
+      for (int i = 0; i < f.TileSquares; ++i) s << f.ComBT(i).caption() << ',' << f.ComBT(i).foreColor() << ' ';
+      return s.str();
+    };
+    const std::string plain = look();
+    f.Marks_Press();
+    std::vector<Control*> buttons;
+    for (int b = 0; b <= f.LastBtn; ++b) buttons.push_back(&f.ComTile(b));
+    for (int i = 0; i < f.TileSquares; ++i) buttons.push_back(&f.ComBT(i));
+    for (Control* b : buttons) {
+      const int tile = b->name() == "ComBT" ? 1 : b->index() / f.TileSquares;
+      EXPECT_EQ(b->caption(), std::to_string(tile));
+      const double ink = luminance(b->foreColor()), back = luminance(f.TileColor(tile));
+      EXPECT_GE((std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05), 4.5) << b->name() << b->index();
+    }
+    EXPECT_EQ(g.lastSpoken(), "Tile marks on");
+    f.Marks_Press();
+    EXPECT_EQ(look(), plain);
+  }
 }
