@@ -139,7 +139,8 @@ TEST(Aids, DescriptionsFollowThePlayer) {
 
 // Marks: every square of every tile of both sets numbered, in the palette,
 // the box-tile display and the box, in black or white at a contrast of at
-// least 4.5 to 1 against the tile's colour; off again, the look as before.
+// least 4.5 to 1 against the tile's colour, also where an undo brings back
+// buttons from before the switch; off again, the look as before.
 TEST(Aids, MarksContrastWithEveryTileColour) {
   const auto luminance = [](int32_t c) {
     double sum = 0;
@@ -155,7 +156,6 @@ TEST(Aids, MarksContrastWithEveryTileColour) {
     g.selectSquares(squares);
     g.clickTile(0);
     g.clickCell(0, 0);
-    g.clickTile(f.TileSquares);
     const auto look = [&] {
       std::ostringstream s;
       for (int b = 0; b <= f.LastBtn; ++b) s << f.ComTile(b).caption() << ',' << f.ComTile(b).foreColor() << ' ';
@@ -164,16 +164,16 @@ TEST(Aids, MarksContrastWithEveryTileColour) {
     };
     const std::string plain = look();
     f.Marks_Press();
-    std::vector<Control*> buttons;
-    for (int b = 0; b <= f.LastBtn; ++b) buttons.push_back(&f.ComTile(b));
-    for (int i = 0; i < f.TileSquares; ++i) buttons.push_back(&f.ComBT(i));
-    for (Control* b : buttons) {
-      const int tile = b->name() == "ComBT" ? 1 : b->index() / f.TileSquares;
-      EXPECT_EQ(b->caption(), std::to_string(tile));
-      const double ink = luminance(b->foreColor()), back = luminance(f.TileColor(tile));
-      EXPECT_GE((std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05), 4.5) << b->name() << b->index();
-    }
     EXPECT_EQ(g.lastSpoken(), "Tile marks on");
+    f.EditUndo();  // tile 0 back in the display, as it was before the marks
+    for (int b = 0; b <= f.LastBtn + f.TileSquares; ++b) {
+      const Control& button = b <= f.LastBtn ? f.ComTile(b) : f.ComBT(b - f.LastBtn - 1);
+      const int tile = b <= f.LastBtn ? b / f.TileSquares : f.CurTile;
+      EXPECT_EQ(button.caption(), std::to_string(tile));
+      const double ink = luminance(button.foreColor()), back = luminance(f.TileColor(tile));
+      EXPECT_GE((std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05), 4.5) << button.name() << b;
+    }
+    f.EditRedo();
     f.Marks_Press();
     EXPECT_EQ(look(), plain);
   }
