@@ -29,8 +29,9 @@ class DesktopServices : public Services {
   int askYesNo(const std::string& text) override;
   // Writes the sentence to standard output, one line, before speaking it:
   // a transcript for players without sound and for tests. Returns when it
-  // has been spoken, or, without sound, after as long as speaking would
-  // take; the window goes on painting meanwhile.
+  // has been spoken (after the end of a description being spoken), or,
+  // without sound, after as long as speaking would take; the window goes
+  // on painting meanwhile.
   void speak(const std::string& text) override;
   // Written out the same way, then spoken while the program goes on.
   void describe(const std::string& text) override;
