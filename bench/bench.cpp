@@ -1,7 +1,8 @@
 // Timings of start-up and of the handlers: headless (the logic on the window
 // model alone) and with the Qt view following the model on the offscreen
-// platform; the solver: counting, a first tiling of the largest box, a hint
-// and a count of the ways left, and writing every short solving video. Run: build/bench/karvelon_bench
+// platform, a described cursor move among them; the solver: counting, a first
+// tiling of the largest box, a hint and a count of the ways left, and writing
+// every short solving video. Run: build/bench/karvelon_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,7 +11,9 @@
 #include <memory>
 
 #include "harness.h"
+#include "play/key_codes.h"
 #include "qt/form_view.h"
+#include "qt/speaker.h"
 #include "solve/video.h"
 
 namespace {
@@ -134,6 +137,31 @@ void BM_HoverPalette(benchmark::State& state) {
   for (auto _ : state) p.game.f().ComTile(7).mouseMove(0, 0, 10, 10);
 }
 BENCHMARK(BM_HoverPalette)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A cursor move with descriptions on, from the key to the sentence handed to
+// the voice: a real one, muted, whose thread says the newest description.
+struct VoicedServices : FakeServices {
+  qtview::Speaker speaker{true};
+  void describe(const std::string& text) override { speaker.describe(text); }
+};
+
+void BM_CursorMoveDescribed(benchmark::State& state) {
+  VoicedServices sys;
+  Form1 form(sys);
+  std::unique_ptr<qtview::FormView> view;
+  if (state.range(0) == 1) {
+    offscreenApp();
+    view = std::make_unique<qtview::FormView>(form.window);
+  }
+  form.Form_Load();
+  form.Form_KeyDown(key::kD, 0);
+  bool right = true;
+  for (auto _ : state) {
+    form.Form_KeyDown(right ? key::kRight : key::kLeft, 0);
+    right = !right;
+  }
+}
+BENCHMARK(BM_CursorMoveDescribed)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The guided video's two kinds of tick and the solve loop's, on the 15 by 15
 // box. The line step reads and says a sentence (the fake voice returns at

@@ -36,9 +36,16 @@ ended() {
 }
 rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"; }
 said() { wc -l <"$work/transcript.txt"; }
-# Threads named after the program: the main one, one that stays after the
-# first sentence, and the speaker while a sentence is spoken.
-speaking() { (($(cat /proc/"$pid"/task/*/comm 2>/dev/null | grep -cx karvelon) >= 3)); }
+# Waits as long as the sentences said since the last call take to speak:
+# muted, about 0.06 s a character, in silence.
+heard=0
+hear_out() {
+  local now
+  now=$(said)
+  ((now > heard)) || return 0
+  sleep "$(tail -n $((now - heard)) "$work/transcript.txt" | wc -c | awk '{ print $1 * 0.07 }')"
+  heard=$now
+}
 
 # Waits until the program has handled every click: nothing new said for
 # 4 s (a sentence is spoken within that), no window but the main one.
@@ -102,10 +109,9 @@ flush() {
   batch=()
   kill -0 "$pid" 2>/dev/null || ended
   # Clicks wait while a sentence is spoken: no more are sent meanwhile, so
-  # that no backlog builds up. The program speaks on a thread of its own.
-  local waited=0
+  # that no backlog builds up.
   sleep 0.03
-  while speaking && ((waited++ < 100)); do sleep 0.1; done
+  hear_out
   # Overlapping tiles make every later placement say so: a player would
   # clear the box.
   local lines

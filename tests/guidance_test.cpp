@@ -1,11 +1,14 @@
 // The information label: the hint of each control under the pointer, with
-// its figures padded to fixed widths.
+// its figures padded to fixed widths; the game in words and the aids.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <sstream>
 #include <tuple>
 
 #include "harness.h"
+#include "play/key_codes.h"
 
 TEST(Hover, ControlsExplainThemselves) {
   Game g;
@@ -89,4 +92,77 @@ TEST(Describe, SquaresShapesAndStanding) {
   for (int s = 0; s < f.BoxSquares; ++s) grey += f.DescribeSquare(s).ends_with(": grey");
   EXPECT_EQ(grey, f.BoxSquares - f.AvailSquares);
   EXPECT_EQ(f.DescribeStanding(), "0 of 60 squares covered. Tiles left: 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 11");
+}
+
+// What the by-ear test cannot hear apart: a tile's setting said before the
+// overlap, a turn in place saying the shape only, silence once switched off,
+// and both switches read back at the next start.
+TEST(Aids, DescriptionsFollowThePlayer) {
+  Game g;
+  Form1& f = g.f();
+  g.selectSize("6 by 10");
+  const auto press = [&](int16_t code) { f.window.gate.submit([&] { f.Form_KeyDown(code, 0); }); };
+  press(key::kD);
+  g.clickTile(0);
+  g.clickCell(0, 0);
+  g.clickTile(5);
+  g.clickCell(0, 0);
+  EXPECT_EQ(g.sys.spoken.end()[-2], "Tile 1 set at square 0");
+  EXPECT_NE(g.lastSpoken().find("overlap"), std::string::npos);
+  g.clickKey(4);
+  EXPECT_EQ(g.lastSpoken(), f.DescribeShape(1));
+  press(key::kD);
+  const size_t said = g.sys.described.size();
+  press(key::kRight);  // moves tile 1
+  EXPECT_EQ(g.sys.described.size(), said);
+  EXPECT_EQ(g.sys.settings["descriptions"], "off");
+
+  FakeServices kept;
+  kept.settings = {{"descriptions", "on"}, {"marks", "on"}};
+  Form1 next(kept);
+  next.Form_Load();
+  EXPECT_TRUE(next.DescriptionsOn && next.MarksOn);
+  EXPECT_EQ(next.ComTile(1).caption(), "0");
+}
+
+// Marks: every square of every tile of both sets numbered, in the palette,
+// the box-tile display and the box, in black or white at a contrast of at
+// least 4.5 to 1 against the tile's colour, also where an undo brings back
+// buttons from before the switch; off again, the look as before.
+TEST(Aids, MarksContrastWithEveryTileColour) {
+  const auto luminance = [](int32_t c) {
+    double sum = 0;
+    for (const auto& [shift, weight] : {std::pair{0, 0.2126}, {8, 0.7152}, {16, 0.0722}}) {
+      const double v = ((c >> shift) & 0xFF) / 255.0;
+      sum += weight * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  Game g;
+  Form1& f = g.f();
+  for (int squares : {0, 1}) {
+    g.selectSquares(squares);
+    g.clickTile(0);
+    g.clickCell(0, 0);
+    const auto look = [&] {
+      std::ostringstream s;
+      for (int b = 0; b <= f.LastBtn; ++b) s << f.ComTile(b).caption() << ',' << f.ComTile(b).foreColor() << ' ';
+      for (int i = 0; i < f.TileSquares; ++i) s << f.ComBT(i).caption() << ',' << f.ComBT(i).foreColor() << ' ';
+      return s.str();
+    };
+    const std::string plain = look();
+    f.Marks_Press();
+    EXPECT_EQ(g.lastSpoken(), "Tile marks on");
+    f.EditUndo();  // tile 0 back in the display, as it was before the marks
+    for (int b = 0; b <= f.LastBtn + f.TileSquares; ++b) {
+      const Control& button = b <= f.LastBtn ? f.ComTile(b) : f.ComBT(b - f.LastBtn - 1);
+      const int tile = b <= f.LastBtn ? b / f.TileSquares : f.CurTile;
+      EXPECT_EQ(button.caption(), std::to_string(tile));
+      const double ink = luminance(button.foreColor()), back = luminance(f.TileColor(tile));
+      EXPECT_GE((std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05), 4.5) << button.name() << b;
+    }
+    f.EditRedo();
+    f.Marks_Press();
+    EXPECT_EQ(look(), plain);
+  }
 }

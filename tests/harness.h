@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -20,7 +21,9 @@ class FakeServices : public Services {
 
   std::vector<std::string> messages;   // message boxes, in order
   std::vector<std::string> questions;  // Yes/No questions, in order
-  std::vector<std::string> spoken;     // sentences, in order
+  std::vector<std::string> spoken;     // sentences, descriptions among them, in order
+  std::vector<std::string> described;  // descriptions alone
+  std::map<std::string, std::string> settings;  // kept for the next start
   std::vector<int> yesNoAnswers;       // answers handed out in order; 7 when none is left
   int shown = 0;
   bool unloaded = false;
@@ -43,6 +46,12 @@ class FakeServices : public Services {
     return answer;
   }
   void speak(const std::string& text) override { spoken.push_back(text); }
+  void describe(const std::string& text) override {
+    spoken.push_back(text);
+    described.push_back(text);
+  }
+  std::string setting(const std::string& name) override { return settings[name]; }
+  void keepSetting(const std::string& name, const std::string& value) override { settings[name] = value; }
   void doEvents() override {
     if (onDoEvents) onDoEvents();
   }

@@ -138,6 +138,12 @@ class Form1 {
   std::string DescribePlace(int tile);
   std::string DescribeStanding();
   std::vector<int> TilesOnSquare(int square);  // the tiles in the box covering it
+  // D turns the spoken descriptions on and off, M the tile marks (every
+  // square of a tile shows its number); both are kept for the next start.
+  // W says where the player stands, descriptions on or off.
+  void Descriptions_Press();
+  void Marks_Press();
+  void Where_Press();
 
   // ---- Other ways in (play/): each ends in a click of the button it stands for ----
   // Dragging a tile by one of its buttons (a ComTile, or a ComBT of the
@@ -233,6 +239,9 @@ class Form1 {
   // The keyboard's cell cursor in the box
   int16_t CursorRow = 0, CursorCol = 0;
 
+  // The player's aids: spoken descriptions and tile marks
+  bool DescriptionsOn = false, MarksOn = false;
+
   // Shared scratch
   int16_t Ix = 0, Jx = 0, Kx = 0, TileBtn = 0, SqBox = 0, SqLine = 0;
   std::string WorkStr1, WorkStr2, MsgSuffix, CtlName;
@@ -324,6 +333,14 @@ class Form1 {
   // While a video or the solve loop runs, says that `what` (for instance
   // "Hints") are ready when it has ended, and returns true; at rest, false.
   bool RefusedDuringPlayback(const std::string& what);
+  void RecallAids();  // the aids as the player left them last time
+  // Says a description when they are on and the game is not playing itself
+  // (a video, the solve loop); the game goes on meanwhile.
+  void Describe(const std::string& text);
+  // A tile button's number (on its first square, or on all with marks on)
+  // and the colour it is drawn in; ShowMarks redraws every tile button so.
+  void ShowTileNumber(Control& button, int tile, bool first);
+  void ShowMarks();
 
   Control* comBlock_ = nullptr;
   Control* comBT_[6] = {};

@@ -59,6 +59,7 @@ void Form1::Form_Load() {
 
     ReadControl();
     sys.randomize();
+    RecallAids();
 
     for (Ix = 0; Ix <= 209; ++Ix) {
       PalLeft(1, Ix) = roundInt32(ComTile(Ix).left());

@@ -80,7 +80,7 @@ void Form1::ClearPuzzle() {
     }
     b.setVisible(true);
     b.setBackColor(TileColor(TileNo));
-    b.setCaption(TileBtn % TileSquares == 0 ? std::to_string(TileNo) : "");
+    ShowTileNumber(b, TileNo, TileBtn % TileSquares == 0);
   }
 
   ComBlock().setVisible(false);

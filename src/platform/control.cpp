@@ -44,6 +44,7 @@ void Control::setBackColor(int32_t value) {
 }
 
 void Control::setForeColor(int32_t value) {
+  if (foreColor_ == value) return;
   foreColor_ = value;
   notify();
 }

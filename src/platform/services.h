@@ -26,6 +26,13 @@ class Services {
 
   // Speaks a sentence and returns when it has been spoken.
   virtual void speak(const std::string& text) = 0;
+  // Speaks a description and returns at once: a newer description cuts it
+  // short, and a sentence spoken with speak() waits for its end.
+  virtual void describe(const std::string& text) = 0;
+
+  // The player's choices, kept for the next start; "" when none was kept.
+  virtual std::string setting(const std::string& name) = 0;
+  virtual void keepSetting(const std::string& name, const std::string& value) = 0;
 
   // Lets the window handle its pending events once.
   virtual void doEvents() = 0;

@@ -11,12 +11,14 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
   const bool tileInBox = TileSelected && TileAnchor(CurTile) != -1;
   // The arrows steer the cell cursor, or the selected tile once it stands
   // in the box, as its Move buttons would.
+  bool cursorSteered = false;
   const auto steer = [&](int16_t move, int dRow, int dCol) {
     if (tileInBox) {
       ComKey(move).playerClick();
     } else {
       CursorRow = toInt16(CursorRow + dRow);
       CursorCol = toInt16(CursorCol + dCol);
+      cursorSteered = true;
     }
   };
   ShowCursor();
@@ -44,6 +46,9 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
         }
         case key::kH: Hint_Press(); break;
         case key::kC: Count_Press(); break;
+        case key::kD: Descriptions_Press(); break;
+        case key::kM: Marks_Press(); break;
+        case key::kW: Where_Press(); break;
         default: break;
       }
       break;
@@ -59,6 +64,8 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
     default: break;
   }
   ShowCursor();
+  // Said at the edge too: the player hears that the cursor stayed.
+  if (cursorSteered) Describe(DescribeSquare(CursorRow * BoxColumns + CursorCol));
 }
 
 // Clamped into the box, which may have changed size since the last key.

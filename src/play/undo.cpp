@@ -148,6 +148,7 @@ void Form1::RestoreTiles(const TileState& state) {
       at = end + 1;
     }
   }
+  ShowMarks();  // marks may have been switched since
 }
 
 // A guided video or the solve loop plays on its own: its clicks are no steps

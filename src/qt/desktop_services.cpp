@@ -6,14 +6,13 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QThreadPool>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
-#include <thread>
 
 #include "qt/units.h"
 
@@ -28,12 +27,14 @@ QSize screenSize() {
   return screen ? screen->geometry().size() : QSize(0, 0);
 }
 
+bool muted() {
+  const char* mute = std::getenv("KARVELON_MUTE");
+  return mute && std::string(mute) == "1";
+}
+
 }  // namespace
 
-DesktopServices::DesktopServices() {
-  const char* mute = std::getenv("KARVELON_MUTE");
-  mute_ = mute && std::string(mute) == "1";
-}
+DesktopServices::DesktopServices() : speaker_(muted()) {}
 
 std::string DesktopServices::executableDir() { return QCoreApplication::applicationDirPath().toStdString(); }
 
@@ -64,32 +65,36 @@ int DesktopServices::askYesNo(const std::string& text) {
 
 void DesktopServices::speak(const std::string& text) {
   std::cout << text << std::endl;
-  const std::vector<short> samples = voice_.synthesize(text);
-  // Without voice data, about as long as a speaker would take.
-  const double seconds = samples.empty() ? 0.07 * static_cast<double>(text.size())
-                                         : static_cast<double>(samples.size()) / voice_.sampleRate();
-  std::atomic<bool> cancel{false}, done{false};
+  QEventLoop loop;
   std::mutex m;
   std::condition_variable wake;
-  QEventLoop loop;
-  std::thread speaker([&] {
-    if (mute_ || !sound_.play(samples, voice_.sampleRate(), cancel)) {
-      std::unique_lock lock(m);
-      wake.wait_for(lock, std::chrono::duration<double>(seconds * waitScale_), [&] { return cancel.load(); });
-    }
-    done = true;
+  bool said = false;
+  const int number = speaker_.say(text, [&] {
     QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    std::lock_guard lock(m);
+    said = true;
+    wake.notify_all();
   });
   // The window paints and takes input meanwhile; the program holds the
   // player's input until the sentence has ended. Quitting the program ends
   // the loop early and cuts the sentence short.
-  if (!done) loop.exec();
-  {
-    std::lock_guard lock(m);
-    cancel = true;
-  }
-  wake.notify_all();
-  speaker.join();
+  loop.exec();
+  std::unique_lock lock(m);
+  if (!said) speaker_.cutShort(number);
+  wake.wait(lock, [&] { return said; });
+}
+
+void DesktopServices::describe(const std::string& text) {
+  std::cout << text << std::endl;
+  speaker_.describe(text);
+}
+
+std::string DesktopServices::setting(const std::string& name) {
+  return QSettings("karvelon", "karvelon").value(QString::fromStdString(name)).toString().toStdString();
+}
+
+void DesktopServices::keepSetting(const std::string& name, const std::string& value) {
+  QSettings("karvelon", "karvelon").setValue(QString::fromStdString(name), QString::fromStdString(value));
 }
 
 void DesktopServices::doEvents() { QCoreApplication::processEvents(); }

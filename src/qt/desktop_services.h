@@ -1,5 +1,5 @@
 // The services of the real desktop: Qt for the screen, text measures, message
-// boxes, the event pass and the pointer; espeak-ng for speech.
+// boxes, the event pass, the pointer and the settings; espeak-ng for speech.
 #pragma once
 
 #include <QPointer>
@@ -8,8 +8,7 @@
 #include <string>
 
 #include "platform/services.h"
-#include "qt/espeak_voice.h"
-#include "qt/sound_output.h"
+#include "qt/speaker.h"
 
 namespace qtview {
 
@@ -30,11 +29,17 @@ class DesktopServices : public Services {
   int askYesNo(const std::string& text) override;
   // Writes the sentence to standard output, one line, before speaking it:
   // a transcript for players without sound and for tests. Returns when it
-  // has been spoken, or, without sound, after as long as speaking would
-  // take; the window goes on painting meanwhile.
+  // has been spoken (after the end of a description being spoken), or,
+  // without sound, after as long as speaking would take; the window goes
+  // on painting meanwhile.
   void speak(const std::string& text) override;
+  // Written out the same way, then spoken while the program goes on.
+  void describe(const std::string& text) override;
   // Tests may shorten the silent wait: its length times `scale`.
-  void setSilentWaitScale(double scale) { waitScale_ = scale; }
+  void setSilentWaitScale(double scale) { speaker_.setSilentWaitScale(scale); }
+  // In the user's settings of this program (QSettings).
+  std::string setting(const std::string& name) override;
+  void keepSetting(const std::string& name, const std::string& value) override;
   void doEvents() override;
   void randomize() override;
   float rnd() override;
@@ -50,10 +55,7 @@ class DesktopServices : public Services {
 
   QPointer<QWidget> window_;
   bool unloaded_ = false;
-  bool mute_;
-  double waitScale_ = 1.0;
-  EspeakVoice voice_;
-  SoundOutput sound_;
+  Speaker speaker_;
   std::mt19937 random_;
 };
 

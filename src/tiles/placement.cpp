@@ -14,6 +14,8 @@ void Form1::FlexBox_Click() {
     if (!TileFits) {
       ComTile_Click(FirstBtn);
     } else {
+      // Set anew or moved; a turn in place or a second click on its tile is not news.
+      const bool moved = TileAnchor(CurTile) != AnchorSq;
       LabBCol().setCaption(std::to_string(AnchorCol));
       LabBLine().setCaption(std::to_string(AnchorRow));
       LabBSq().setCaption(std::to_string(AnchorSq));
@@ -34,6 +36,7 @@ void Form1::FlexBox_Click() {
         Control& shown = ComBT(i);
         shown.setBackColor(square.backColor());
         shown.setCaption(square.caption());
+        shown.setForeColor(square.foreColor());
         shown.setLeft(static_cast<float>(x));
         shown.setTop(static_cast<float>(y));
         shown.setVisible(true);
@@ -48,6 +51,7 @@ void Form1::FlexBox_Click() {
         ColsOf(CurTile) = TileCols;
       }
       TileAnchor(CurTile) = AnchorSq;
+      if (moved) Describe("Tile " + std::to_string(CurTile) + " set at square " + std::to_string(AnchorSq));
       if (Overlaps > 0) {
         Announce(32);
       } else if (PlacedSquares == AvailSquares) {

@@ -29,6 +29,7 @@ void Form1::ComTile_Click(int16_t Index) {
   TileSelected = true;
 
   if (AnchorSq != -1) PlaceAtAnchor();
+  Describe(DescribeShape(CurTile));
   ClickFlag = "Y";
   NVidCheck();
 }
@@ -45,6 +46,7 @@ void Form1::ShowComTile() {
     shown.setLeft(static_cast<float>(CellWidth * SqBox + BTLeft));
     shown.setBackColor(palette.backColor());
     shown.setCaption(palette.caption());
+    shown.setForeColor(palette.foreColor());
     if (AnchorSq == -1) shown.setVisible(true);
   }
   LabTLines().setCaption(std::to_string(TileLines));

@@ -50,8 +50,8 @@ void Form1::Transform(Turn turn) {
 
   ShiftDig();
   ShowComTile();
-  if (AnchorSq == -1) return;
-  PlaceAtAnchor();
+  if (AnchorSq != -1) PlaceAtAnchor();
+  Describe(DescribeShape(CurTile));
 }
 
 void Form1::ShiftDig() {

@@ -5,7 +5,8 @@
 # solve the box after its short solving video's tiles, keys and squares;
 # Ctrl+Z takes the last tile out again and Ctrl+Y puts it back. Started anew,
 # C counts the 9356 ways to finish the empty box, H pressed twice per tile
-# solves it, and C after the first hint counts fewer ways, but some.
+# solves it, C after the first hint counts fewer ways, but some, and M
+# numbers every square.
 # Usage: input.sh path/to/karvelon [screenshot folder]
 set -euo pipefail
 
@@ -109,4 +110,8 @@ done
 wait_transcript_lines $((++n)) 15 || true
 [[ "$(sed -n "${n}p" "$work/transcript.txt")" == "$(message_text 35)" ]] || fail "twelve hints did not solve the box"
 sleep 0.5 && screenshot "$out/e2e_input_hints.png"
+# Marks on: every square numbered, white on the dark tiles.
+key_says m 26 "Tile marks on"
+sleep 0.5 && screenshot "$out/e2e_input_marks.png"
+(($(box_white "$out/e2e_input_marks.png") > 0)) || fail "M drew no white numbers on the dark tiles"
 e2e_finish input

@@ -34,7 +34,8 @@ start_program() {
   pentipos="$(dirname "$(readlink -f "$exe")")/PENTIPOS.TXT"
   objects="$(dirname "$(readlink -f "$exe")")/OBJECTS.TXT"
   [[ -r "$pentipos" ]] || { echo "FAIL: no PENTIPOS.TXT beside $exe" >&2; exit 1; }
-  "$exe" >"$work/transcript.txt" 2>"$work/stderr.txt" &
+  # A settings folder of its own: the player's saved choices change nothing here.
+  XDG_CONFIG_HOME="$work/config" "$exe" >"$work/transcript.txt" 2>"$work/stderr.txt" &
   pid=$!
   for _ in $(seq 1 150); do
     wid=$(xdotool search --onlyvisible --name '^KARVELON$' 2>/dev/null | head -n 1 || true)

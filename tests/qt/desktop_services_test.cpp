@@ -55,3 +55,25 @@ TEST(DesktopServicesTest, SentencesAreWrittenOutAndTakeTheirSpokenTime) {
   // The engine, loaded with the first sentence, made it audio: 22050 a second.
   EXPECT_NEAR(qtview::EspeakVoice().synthesize("Tile does not fit").size() / 22050.0, 1.03, 0.1);
 }
+
+// Descriptions return at once, each written out; a newer one cuts the one
+// being said short, and a sentence said to its end waits only for what is
+// still being said, not for what a newer description replaced.
+TEST(DesktopServicesTest, DescriptionsNeverHoldTheProgramUp) {
+  qtview::DesktopServices services;
+  QElapsedTimer clock;
+  clock.start();
+  testing::internal::CaptureStdout();
+  const std::string cell = "Square 47, line 4, column 7: free";  // some 2 s of speech
+  for (int i = 0; i < 10; ++i) services.describe(cell);
+  const qint64 described = clock.elapsed();
+  services.speak("Tile does not fit");
+  const qint64 spoken = clock.elapsed();
+  std::string expected;
+  for (int i = 0; i < 10; ++i) expected += cell + "\n";
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), expected + "Tile does not fit\n");
+  EXPECT_LT(described, 100);
+  // The last description, then the sentence: nine more would take 20 s.
+  EXPECT_GT(spoken, 1500);
+  EXPECT_LT(spoken, 8000);
+}

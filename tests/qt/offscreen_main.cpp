@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
                            R"("width":1920,"height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})";
   setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
   setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", dir.c_str(), 1);  // the player's settings stay untouched
   setenv("KARVELON_MUTE", "1", 1);  // the transcript is enough here
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);

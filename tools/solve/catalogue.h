@@ -29,6 +29,9 @@ class HeadlessServices : public Services {
   void messageBox(const std::string& text) override { messages.push_back(text); }
   int askYesNo(const std::string& text) override;
   void speak(const std::string& text) override { spoken.push_back(text); }
+  void describe(const std::string& text) override { spoken.push_back(text); }
+  std::string setting(const std::string&) override { return ""; }
+  void keepSetting(const std::string&, const std::string&) override {}
   void doEvents() override {}
   void randomize() override {}
   float rnd() override { return 0; }
