@@ -111,7 +111,7 @@ wait_transcript_lines $((++n)) 15 || true
 [[ "$(sed -n "${n}p" "$work/transcript.txt")" == "$(message_text 35)" ]] || fail "twelve hints did not solve the box"
 sleep 0.5 && screenshot "$out/e2e_input_hints.png"
 # Marks on: every square numbered, white on the dark tiles.
-key_says m 26 "Tile marks on"
+key_says m $((++n)) "Tile marks on"
 sleep 0.5 && screenshot "$out/e2e_input_marks.png"
 (($(box_white "$out/e2e_input_marks.png") > 0)) || fail "M drew no white numbers on the dark tiles"
 e2e_finish input
