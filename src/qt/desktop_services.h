@@ -33,8 +33,6 @@ class DesktopServices : public Services {
   // has been spoken, or, without sound, after as long as speaking would
   // take; the window goes on painting meanwhile.
   void speak(const std::string& text) override;
-  // Tests may shorten the silent wait: its length times `scale`.
-  void setSilentWaitScale(double scale) { waitScale_ = scale; }
   void doEvents() override;
   void randomize() override;
   float rnd() override;
@@ -51,7 +49,7 @@ class DesktopServices : public Services {
   QPointer<QWidget> window_;
   bool unloaded_ = false;
   bool mute_;
-  double waitScale_ = 1.0;
+  double waitScale_ = 1.0;  // the silent wait's length against speaking
   EspeakVoice voice_;
   SoundOutput sound_;
   std::mt19937 random_;
