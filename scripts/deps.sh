@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ pkg-config qt6-base-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool fonts-liberation imagemagick desktop-file-utils clang
-          libclang-rt-14-dev)
+          libclang-rt-14-dev appstream dpkg-dev lintian)
 
 missing=()
 for p in "${packages[@]}"; do
