@@ -18,7 +18,7 @@
 # Usage: game.sh path/to/karvelon [screenshot.png]
 set -euo pipefail
 
-readonly W=1920 H=1080 E2E_TIME_LIMIT=280
+readonly W=1920 H=1080 E2E_TIME_LIMIT=480
 exe=$(readlink -f "$1")
 shot=$(readlink -f "${2:-$(dirname "$exe")/e2e_game.png}")
 source "$(dirname "$0")/lib.sh"
