@@ -33,5 +33,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
 cmake --build build-asan -j"$(nproc)" --target karvelon_tests karvelon_qt_tests karvelon-solve \
   fuzz_pentipos fuzz_objects fuzz_script
 phase "sanitizer build"
-(cd build-asan && ctest --output-on-failure --timeout 600 --label-exclude e2e -j"$jobs")
+# The three fuzzers run for a fixed time each, side by side, besides the rest.
+(cd build-asan && ctest --output-on-failure --timeout 600 --label-exclude e2e -j"$((jobs + 3))")
 phase "sanitizer tests"

@@ -21,7 +21,7 @@ cd build-asan/fuzz
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 pids=()
 for t in "${targets[@]}"; do
-  echo "$t: $seconds s, corpus $t""_corpus, log $t.log"
+  echo "$t: $seconds s, corpus ${t}_corpus, log $t.log"
   ./"$t" -max_total_time="$seconds" -timeout=20 -artifact_prefix="$t-" -print_final_stats=1 \
     "${t}_corpus" "${t}_seeds" >"$t.log" 2>&1 &
   pids+=($!)
