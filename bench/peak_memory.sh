@@ -10,7 +10,7 @@ set -euo pipefail
 
 if [[ -z "${KARVELON_MEMORY_INSIDE:-}" ]]; then
   export KARVELON_MEMORY_INSIDE=1
-  exec timeout --kill-after=5 120 xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$@"
+  exec timeout --kill-after=5 120 bash "$(dirname "$0")/../tests/e2e/display.sh" 1920x1080 bash "$0" "$@"
 fi
 
 peak() {  # command... -> kB

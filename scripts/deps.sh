@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ pkg-config qt6-base-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool fonts-liberation imagemagick desktop-file-utils clang
-          libclang-rt-14-dev at-spi2-core dbus python3-gi gir1.2-atspi-2.0 python3-pyatspi orca python3)
+          libclang-rt-14-dev appstream dpkg-dev lintian at-spi2-core dbus python3-gi gir1.2-atspi-2.0
+          python3-pyatspi orca python3)
 
 missing=()
 for p in "${packages[@]}"; do

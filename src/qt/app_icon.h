@@ -7,7 +7,8 @@
 
 namespace qtview {
 
-QImage appIconImage();  // 48 x 48 pixels
-QIcon appIcon();
+// size x size pixels; sizes divisible by 4 draw every square alike.
+QImage appIconImage(int size = 48);
+QIcon appIcon();  // at 48, 128 and 256 pixels
 
 }  // namespace qtview

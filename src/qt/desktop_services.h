@@ -35,8 +35,6 @@ class DesktopServices : public Services {
   void speak(const std::string& text) override;
   // Written out the same way, then spoken while the program goes on.
   void describe(const std::string& text) override;
-  // Tests may shorten the silent wait: its length times `scale`.
-  void setSilentWaitScale(double scale) { speaker_.setSilentWaitScale(scale); }
   // In the user's settings of this program (QSettings).
   std::string setting(const std::string& name) override;
   void keepSetting(const std::string& name, const std::string& value) override;

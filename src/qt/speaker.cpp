@@ -6,7 +6,7 @@
 
 namespace qtview {
 
-Speaker::Speaker(bool mute) : mute_(mute), thread_([this] { run(); }) {}
+Speaker::Speaker(bool mute, double waitScale) : mute_(mute), waitScale_(waitScale), thread_([this] { run(); }) {}
 
 Speaker::~Speaker() {
   {
@@ -40,11 +40,6 @@ void Speaker::cutShort(int number) {
     if (s.number == number) s.text.clear();
   }
   wake_.notify_all();
-}
-
-void Speaker::setSilentWaitScale(double scale) {
-  std::lock_guard lock(mutex_);
-  waitScale_ = scale;
 }
 
 void Speaker::run() {

@@ -20,8 +20,8 @@ namespace qtview {
 class Speaker {
  public:
   // Muted, or without a sound device, a sentence takes as long in silence as
-  // speaking it would.
-  explicit Speaker(bool mute);
+  // speaking it would, times `waitScale` (tests shorten it).
+  Speaker(bool mute, double waitScale);
   ~Speaker();
   Speaker(const Speaker&) = delete;
   Speaker& operator=(const Speaker&) = delete;
@@ -34,8 +34,6 @@ class Speaker {
   void describe(const std::string& text);
   // Cuts sentence `number` short, whether it is being said or still waits.
   void cutShort(int number);
-  // The silent wait's length times `scale` (tests shorten it).
-  void setSilentWaitScale(double scale);
 
  private:
   struct Sentence {
@@ -56,7 +54,7 @@ class Speaker {
   std::atomic<bool> cancel_{false};
   bool stop_ = false;
   int numbered_ = 0;
-  double waitScale_ = 1.0;
+  const double waitScale_;
   EspeakVoice voice_;
   SoundOutput sound_;
   std::thread thread_;  // last: started once everything above is ready

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix as a player would, checks the
-# menu entry and the icon, and starts the installed game through its link
+# Installs the build into a temporary prefix as a player would, checks that
+# the menu entry names the installed program and icon, and starts the installed game through its link
 # in bin from a folder without data files: its window must cover the screen.
 #
 # Usage: install.sh path/to/build [screenshot.png]
@@ -16,8 +16,7 @@ prefix="$work/prefix"
 # A component install leaves the build's install_manifest.txt, which the
 # README's uninstall reads, to the player's own install.
 cmake --install "$build" --prefix "$prefix" --component game >/dev/null
-entry="$prefix/share/applications/karvelon.desktop"
-desktop-file-validate "$entry" || fail "the menu entry does not validate"
+entry="$prefix/share/applications/io.github.karvelon.Karvelon.desktop"
 exec_name=$(sed -n 's/^Exec=//p' "$entry") icon_name=$(sed -n 's/^Icon=//p' "$entry")
 [[ -x "$prefix/bin/$exec_name" ]] || fail "Exec=$exec_name is not in $prefix/bin"
 icon="$prefix/share/icons/hicolor/48x48/apps/$icon_name.png"

@@ -2,15 +2,16 @@
 # program, screenshots read pixel by pixel, and positions computed from the
 # design twips and the piece file the way start-up scales them.
 # Source it after setting W and H (the screen size in pixels).
+e2e_lib_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 
-# Re-runs the calling script inside a virtual X server, with a hard time limit
-# so that CI never hangs (E2E_TIME_LIMIT seconds, 90 by default). Call as:
-# e2e_enter_display "$0" "$@"
+# Re-runs the calling script inside a virtual X server of its own, with a
+# hard time limit so that CI never hangs (E2E_TIME_LIMIT seconds, 90 by
+# default). Call as: e2e_enter_display "$0" "$@"
 e2e_enter_display() {
   [[ -n "${KARVELON_E2E_INSIDE:-}" ]] && return 0
   export KARVELON_E2E_INSIDE=1
   rm -rf "$work"  # exec skips the exit trap; the run inside makes its own
-  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" xvfb-run -a -s "-screen 0 ${W}x${H}x24 -noreset" bash "$@"
+  exec timeout --kill-after=5 "${E2E_TIME_LIMIT:-90}" bash "$e2e_lib_dir/display.sh" "${W}x${H}" bash "$@"
 }
 
 failures=0
