@@ -141,7 +141,7 @@ BENCHMARK(BM_HoverPalette)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // A cursor move with descriptions on, from the key to the sentence handed to
 // the voice: a real one, muted, whose thread says the newest description.
 struct VoicedServices : FakeServices {
-  qtview::Speaker speaker{true};
+  qtview::Speaker speaker{true, 1.0};
   void describe(const std::string& text) override { speaker.describe(text); }
 };
 
