@@ -307,7 +307,6 @@ TEST(SolveLoop, TakesTileAfterTileSilentlyAndStopsAfterTheLast) {
 // the box; after it nothing of the video comes back. H while either runs
 // only says that hints must wait.
 TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
-  const auto press = [](Game& g, int16_t code) { g.f().window.gate.submit([&] { g.f().Form_KeyDown(code, 0); }); };
   for (const bool tour : {true, false}) {
     SCOPED_TRACE(tour ? "tour" : "short video");
     ScriptGame s({"S  Your turn.", "M   40TN7", "S  Well done.", "M   42KY0", "."});
@@ -317,8 +316,8 @@ TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
     if (tour) {
       s.start(6);
       crank(g);  // waits at tile 7
-      press(g, 'H');
-      press(g, 'H');
+      g.press('H');
+      g.press('H');
       EXPECT_EQ(g.lastSpoken(), "Hints are ready when the video has ended");
       EXPECT_TRUE(g.sys.background.empty() && !f.Timer1().enabled() && f.PlacedSquares == 0);
     } else {
@@ -331,9 +330,9 @@ TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
     g.clickKey(2);
     EXPECT_EQ(std::make_tuple(f.VideoState, f.TimerState, f.window.subtitle()), std::make_tuple(0, 1, std::string()));
     EXPECT_EQ(f.VideoPath, s.dir.path() + "/VIDINFO5.TXT");
-    press(g, 'H');
+    g.press('H');
     EXPECT_EQ(g.lastSpoken(), "Hints are ready when the solve loop has ended");
-    press(g, 'C');
+    g.press('C');
     EXPECT_EQ(g.lastSpoken(), "Counts are ready when the solve loop has ended");
     EXPECT_TRUE(g.sys.background.empty());
     crank(g);
