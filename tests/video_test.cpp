@@ -365,12 +365,14 @@ TEST(Video, EveryShippedInformationVideoPlaysToItsEnd) {
     EXPECT_EQ(f.VideoState + f.TimerState, 0);
     EXPECT_TRUE(g.sys.messages.empty()) << g.sys.messages.front();
     EXPECT_GE(g.sys.spoken.size(), 20u);
-    // Every narration line is said whole: the player reads 60 characters of it.
+    // Every narration line is said whole and in order: the player reads 60 characters of it.
     std::ifstream script(entry.path());
+    auto said = g.sys.spoken.begin();
     for (std::string line; std::getline(script, line);) {
       if (!line.starts_with("S")) continue;
       line = line.substr(3, line.find_last_not_of("\r ") - 2);
-      EXPECT_NE(std::find(g.sys.spoken.begin(), g.sys.spoken.end(), line), g.sys.spoken.end()) << line;
+      said = std::find(said, g.sys.spoken.end(), line);
+      ASSERT_NE(said, g.sys.spoken.end()) << "not said in order: " << line;
     }
   }
 }

@@ -2,18 +2,16 @@
 # The real program on a virtual 1920 x 1080 screen, without a sound card:
 # sentences are written out and take their spoken time all the same. What
 # the headless tests pin exactly (the sentences of refusals and overlaps, the
-# silence of the solve loop, the restart of the tour, what a short video says)
-# is not checked again here.
+# silence of the solve loop, the restart of the tour, every sentence of a tour
+# in order, each short video filling its box) is not checked again here.
 # 1. The window covers the screen and shows its controls in their colours and
 #    the box's grid lines. Real clicks: the box without a tile is refused
 #    aloud, a palette tile shows in the box-tile display, a box cell sets it.
 # 2. "Watch Video" answered Yes plays VIDINFO5.TXT to its end: the real
 #    pointer glides to the controls the script names; the step that waits
-#    for the player goes on after a real click; the transcript holds every
-#    sentence in order.
+#    for the player goes on after a real click.
 # 3. "Solve Puzzle" answered No runs the solve loop: every tile leaves the
 #    palette and the program falls idle; "Clear Puzzle" brings them back.
-#    Answered Yes, it plays the short video that solves the first box.
 #
 # Usage: game.sh path/to/karvelon [screenshot.png]
 set -euo pipefail
@@ -44,7 +42,6 @@ wait_said() {  # waits up to $2 seconds for a transcript line equal to $1
 
 unset KARVELON_MUTE
 start_program "$exe"
-script="$(dirname "$exe")/VIDINFO5.TXT"
 geometry=$(xdotool getwindowgeometry "$wid")
 [[ "$geometry" == *"Position: 0,0"* && "$geometry" == *"Geometry: ${W}x${H}"* ]] ||
   fail "window does not cover the ${W}x${H} screen: $geometry"
@@ -126,16 +123,6 @@ kill "$sampler"
 wait "$sampler" 2>/dev/null || true
 screenshot "$work/tour.png"
 
-# Every sentence of the script in order.
-mapfile -t said <"$work/transcript.txt"
-next=0
-while IFS= read -r line; do
-  [[ "$line" == S* ]] || continue
-  sentence=$(echo "${line:3:60}" | sed -e 's/^ *//' -e 's/ *$//')
-  while ((next < ${#said[@]})) && [[ "${said[next]}" != "$sentence" ]]; do next=$((next + 1)); done
-  ((next < ${#said[@]})) || { fail "not said in order: $sentence"; break; }
-done < <(tr -d '\r' <"$script")
-
 # The pointer glided in steps of about 60 pixels (a sample may see two; the
 # first move starts from the window's corner) and visited each control named.
 awk 'NR > 1 && NF == 2 && ($1 != x || $2 != y) { moves++; if (sqrt(($1 - x) ^ 2 + ($2 - y) ^ 2) > 130) big++ }
@@ -167,19 +154,8 @@ sleep 2
 (($(cpu) - before < 20)) || fail "still busy after the solve loop: $(($(cpu) - before)) ticks in 2 s"
 click_centre 240 120 1095 855
 sleep 1
-screenshot "$work/cleared.png"
+screenshot "$shot"
 read -r x0 y0 _ _ < <(tile_rect 11)
 expect_pixel "tile 11 back in the palette" $((x0 + 5)) $((y0 + 5)) "$(tile_rgb 11)"
 
-# "Solve Puzzle" answered Yes, sound No: the short video solves the first box.
-click_centre 240 1080 1095 735
-answer y
-answer n
-wait_said "$(message_text 35)" 90
-sleep 0.5
-screenshot "$shot"
-for ((c = 0; c < box_rows * box_cols; c++)); do
-  [[ "$(pixel "$(cell_x $((c % box_cols)) 6)" "$(cell_y $((c / box_cols)) 6)")" != "255 255 255" ]] ||
-    fail "box cell $c still white after the short video"
-done
 e2e_finish game
