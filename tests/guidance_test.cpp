@@ -101,8 +101,7 @@ TEST(Aids, DescriptionsFollowThePlayer) {
   Game g;
   Form1& f = g.f();
   g.selectSize("6 by 10");
-  const auto press = [&](int16_t code) { f.window.gate.submit([&] { f.Form_KeyDown(code, 0); }); };
-  press(key::kD);
+  g.press(key::kD);
   g.clickTile(0);
   g.clickCell(0, 0);
   g.clickTile(5);
@@ -111,9 +110,9 @@ TEST(Aids, DescriptionsFollowThePlayer) {
   EXPECT_NE(g.lastSpoken().find("overlap"), std::string::npos);
   g.clickKey(4);
   EXPECT_EQ(g.lastSpoken(), f.DescribeShape(1));
-  press(key::kD);
+  g.press(key::kD);
   const size_t said = g.sys.described.size();
-  press(key::kRight);  // moves tile 1
+  g.press(key::kRight);  // moves tile 1
   EXPECT_EQ(g.sys.described.size(), said);
   EXPECT_EQ(g.sys.settings["descriptions"], "off");
 

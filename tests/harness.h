@@ -109,6 +109,10 @@ struct Game {
   void clickCell(int line, int column);      // grid click
   void clickTile(int button) { f().ComTile(button).playerClick(); }
   void clickKey(int index) { f().ComKey(index).playerClick(); }
+  // A key pressed on the window, as the view delivers it.
+  void press(int16_t code, int16_t shift = 0) {
+    f().window.gate.submit([&] { f().Form_KeyDown(code, shift); });
+  }
   // One tick of Timer1, as the window's timer delivers it.
   void tick() { f().Timer1().tick(); }
   std::string lastSpoken() const { return sys.spoken.empty() ? "" : sys.spoken.back(); }

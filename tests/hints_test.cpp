@@ -57,29 +57,28 @@ TEST(Hints, SolveEveryBoxAndPatternByHintsAloneOrSayTheyCannotTellYet) {
 TEST(Hints, AnswersOnOpenBlockedChangedOverlappingAndUndecidedPositions) {
   Game g;
   Form1& f = g.f();
-  const auto press = [&](char key) { f.window.gate.submit([&] { f.Form_KeyDown(key, 0); }); };
   const auto answers = [&] {
     g.sys.spoken.clear();
     g.sys.finishBackground();
     return g.sys.spoken;
   };
   g.selectSize("6 by 10");
-  press('C');
-  press('C');  // while counting: no second count
+  g.press('C');
+  g.press('C');  // while counting: no second count
   EXPECT_EQ(g.lastSpoken(), "Still counting");
   EXPECT_EQ(answers(), std::vector<std::string>{"9356 ways to finish this box"});
   EXPECT_EQ(f.LabTip().caption(), "9356 ways to finish this box");
   g.clickTile(55);  // the cross, its top-left corner square left alone
   g.clickCell(0, 0);
   g.sys.spoken.clear();
-  press('H');
-  press('H');  // while the solver thinks: no second search
+  g.press('H');
+  g.press('H');  // while the solver thinks: no second search
   EXPECT_EQ(g.sys.background.size(), 1u);
   g.sys.finishBackground();
-  press('H');
+  g.press('H');
   g.sys.finishBackground();
-  press('H');  // a second press after a no sets nothing: it asks again
-  press('C');
+  g.press('H');  // a second press after a no sets nothing: it asks again
+  g.press('C');
   g.sys.finishBackground();
   const std::string blocked = "The tiles as they stand block every solution";
   EXPECT_EQ(g.sys.spoken, (std::vector<std::string>{"I am still thinking about this box", blocked, blocked, blocked,
@@ -89,8 +88,8 @@ TEST(Hints, AnswersOnOpenBlockedChangedOverlappingAndUndecidedPositions) {
 
   // Answers that come after the tiles changed are dropped unsaid.
   g.clickKey(1);  // "Reset Tile": the cross goes home
-  press('H');
-  press('C');
+  g.press('H');
+  g.press('C');
   g.clickTile(0);
   g.clickCell(0, 0);
   EXPECT_TRUE(answers().empty());
@@ -99,8 +98,8 @@ TEST(Hints, AnswersOnOpenBlockedChangedOverlappingAndUndecidedPositions) {
   g.clickTile(5);
   g.clickCell(0, 0);
   g.sys.spoken.clear();
-  press('H');
-  press('C');
+  g.press('H');
+  g.press('C');
   EXPECT_TRUE(g.sys.background.empty());
   EXPECT_EQ(g.sys.spoken, std::vector<std::string>(2, message(f, 32)));
 
@@ -109,7 +108,7 @@ TEST(Hints, AnswersOnOpenBlockedChangedOverlappingAndUndecidedPositions) {
   // once the search's three have passed.
   g.selectSquares(1);
   g.selectSize("15 by 15");
-  press('C');
+  g.press('C');
   const std::string atLeast = answers().at(0);
   ASSERT_TRUE(atLeast.starts_with("At least ") && atLeast.ends_with(" ways to finish this box")) << atLeast;
   EXPECT_GT(std::stoul(atLeast.substr(9)), 0u);
@@ -117,8 +116,8 @@ TEST(Hints, AnswersOnOpenBlockedChangedOverlappingAndUndecidedPositions) {
     g.clickTile(6 * tile);
     g.clickCell(line, column);
   }
-  press('H');
-  press('C');
+  g.press('H');
+  g.press('C');
   EXPECT_EQ(answers(), (std::vector<std::string>{kCannotTell, "I cannot tell yet how many ways there are to finish this box"}));
   EXPECT_EQ(f.PlacedSquares, 18);
 }

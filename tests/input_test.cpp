@@ -21,10 +21,6 @@ std::string state(Game& g) {
   return s.str() + checkBookkeeping(f);
 }
 
-void press(Game& g, int16_t code, int16_t shift = 0) {
-  g.f().window.gate.submit([&] { g.f().Form_KeyDown(code, shift); });
-}
-
 // Tile 3 by its third square from the palette, on by its first from where it
 // stands, refused past the box's corner; tile 5 onto tile 3's corner (an
 // overlap); tile 11 released beside the box (selected only).
@@ -54,7 +50,7 @@ TEST(Input, DragEqualsTheTwoClicks) {
 
 TEST(Input, WheelRightButtonAndKeysAreTheirButtons) {
   using Act = std::function<void(Game&)>;
-  const auto key = [](int16_t code, int16_t shift = 0) { return [=](Game& g) { press(g, code, shift); }; };
+  const auto key = [](int16_t code, int16_t shift = 0) { return [=](Game& g) { g.press(code, shift); }; };
   const auto button = [](int16_t i) { return [=](Game& g) { g.clickKey(i); }; };
   // Over the box, on the tile set at (1, 1).
   const auto over = [](void (Form1::*input)(int16_t, float, float), int16_t value) {
@@ -97,23 +93,23 @@ void solveByKeys(int squares, const std::string& size) {
   ASSERT_TRUE(tiling);
   Game g;
   Form1& f = g.f();
-  press(g, squares == 5 ? key::kFive : key::kSix);
-  while (f.BoxSize != size) press(g, key::kPageDown);
+  g.press(squares == 5 ? key::kFive : key::kSix);
+  while (f.BoxSize != size) g.press(key::kPageDown);
   const auto shape = [&] {
     tiling::Piece p;
     for (int i = 0; i < squares; ++i) p.push_back({f.CurShape(i) / squares, f.CurShape(i) % squares});
     return tiling::normalised(p);
   };
   for (const tiling::Placement& p : *tiling) {
-    for (int n = 0; n < 40 && (!f.TileSelected || f.CurTile != p.piece); ++n) press(g, key::kTab);
-    for (int n = 0; n < 7 && shape() != tiling::normalised(p.squares); ++n) press(g, n == 3 ? key::kF : key::kR);
+    for (int n = 0; n < 40 && (!f.TileSelected || f.CurTile != p.piece); ++n) g.press(key::kTab);
+    for (int n = 0; n < 7 && shape() != tiling::normalised(p.squares); ++n) g.press(n == 3 ? key::kF : key::kR);
     ASSERT_EQ(shape(), tiling::normalised(p.squares)) << p.piece;
     int top = 99, left = 99;
     for (const tiling::Cell& c : p.squares) top = std::min(top, c.line), left = std::min(left, c.column);
-    for (int n = 0; n < 30 && f.CursorRow != top; ++n) press(g, f.CursorRow < top ? key::kDown : key::kUp);
-    for (int n = 0; n < 30 && f.CursorCol != left; ++n) press(g, f.CursorCol < left ? key::kRight : key::kLeft);
+    for (int n = 0; n < 30 && f.CursorRow != top; ++n) g.press(f.CursorRow < top ? key::kDown : key::kUp);
+    for (int n = 0; n < 30 && f.CursorCol != left; ++n) g.press(f.CursorCol < left ? key::kRight : key::kLeft);
     ASSERT_EQ(f.FlexBox().markRow() * 100 + f.FlexBox().markCol(), top * 100 + left);
-    press(g, key::kEnter);
+    g.press(key::kEnter);
   }
   EXPECT_EQ(g.sys.spoken, std::vector<std::string>{"Well done, the puzzle is solved"});
   EXPECT_EQ(checkBookkeeping(f), "");

@@ -135,9 +135,8 @@ std::string boxLook(Form1& f) {
 TEST(Undo, ABoxChangeWithTilesInTheBoxIsAStep) {
   Game g;
   Form1& f = g.f();
-  const auto key = [&](int16_t code, int16_t shift = 0) { f.window.gate.submit([&] { f.Form_KeyDown(code, shift); }); };
   const auto undo = [&](const std::string& said) {
-    key('Z', 2);
+    g.press('Z', 2);
     EXPECT_EQ(g.lastSpoken(), said);
   };
   g.selectSize("8 by  8");
@@ -152,17 +151,17 @@ TEST(Undo, ABoxChangeWithTilesInTheBoxIsAStep) {
   g.clickTile(6 * 3);
   undo("Undone: 8 by  8");  // the selection made since goes with it
   EXPECT_TRUE(boxLook(f) == eight && state(f) == tiles && f.Pool88Count == pool);
-  key('Y', 2);
+  g.press('Y', 2);
   EXPECT_EQ(g.lastSpoken(), "Redone: 12 by 15");
   EXPECT_TRUE(boxLook(f) == six && f.PlacedSquares == 0);
   undo("Undone: 8 by  8");
-  key(34);  // Page Down: "8 by 10", with a pattern of its own
+  g.press(34);  // Page Down: "8 by 10", with a pattern of its own
   EXPECT_EQ(f.BoxSize, "8 by 10");
   undo("Undone: 8 by  8");
   EXPECT_TRUE(boxLook(f) == eight && state(f) == tiles);
   undo("Undone: Set tile 0");
   EXPECT_EQ(f.PlacedSquares, 0);
-  key(34);
+  g.press(34);
   undo("Nothing to undo");
   EXPECT_EQ(checkBookkeeping(f) + checkTiles(f), "");
 }

@@ -307,7 +307,6 @@ TEST(SolveLoop, TakesTileAfterTileSilentlyAndStopsAfterTheLast) {
 // the box; after it nothing of the video comes back. H while either runs
 // only says that hints must wait.
 TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
-  const auto press = [](Game& g, int16_t code) { g.f().window.gate.submit([&] { g.f().Form_KeyDown(code, 0); }); };
   for (const bool tour : {true, false}) {
     SCOPED_TRACE(tour ? "tour" : "short video");
     ScriptGame s({"S  Your turn.", "M   40TN7", "S  Well done.", "M   42KY0", "."});
@@ -317,8 +316,8 @@ TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
     if (tour) {
       s.start(6);
       crank(g);  // waits at tile 7
-      press(g, 'H');
-      press(g, 'H');
+      g.press('H');
+      g.press('H');
       EXPECT_EQ(g.lastSpoken(), "Hints are ready when the video has ended");
       EXPECT_TRUE(g.sys.background.empty() && !f.Timer1().enabled() && f.PlacedSquares == 0);
     } else {
@@ -331,9 +330,9 @@ TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
     g.clickKey(2);
     EXPECT_EQ(std::make_tuple(f.VideoState, f.TimerState, f.window.subtitle()), std::make_tuple(0, 1, std::string()));
     EXPECT_EQ(f.VideoPath, s.dir.path() + "/VIDINFO5.TXT");
-    press(g, 'H');
+    g.press('H');
     EXPECT_EQ(g.lastSpoken(), "Hints are ready when the solve loop has ended");
-    press(g, 'C');
+    g.press('C');
     EXPECT_EQ(g.lastSpoken(), "Counts are ready when the solve loop has ended");
     EXPECT_TRUE(g.sys.background.empty());
     crank(g);
@@ -366,12 +365,14 @@ TEST(Video, EveryShippedInformationVideoPlaysToItsEnd) {
     EXPECT_EQ(f.VideoState + f.TimerState, 0);
     EXPECT_TRUE(g.sys.messages.empty()) << g.sys.messages.front();
     EXPECT_GE(g.sys.spoken.size(), 20u);
-    // Every narration line is said whole: the player reads 60 characters of it.
+    // Every narration line is said whole and in order: the player reads 60 characters of it.
     std::ifstream script(entry.path());
+    auto said = g.sys.spoken.begin();
     for (std::string line; std::getline(script, line);) {
       if (!line.starts_with("S")) continue;
       line = line.substr(3, line.find_last_not_of("\r ") - 2);
-      EXPECT_NE(std::find(g.sys.spoken.begin(), g.sys.spoken.end(), line), g.sys.spoken.end()) << line;
+      said = std::find(said, g.sys.spoken.end(), line);
+      ASSERT_NE(said, g.sys.spoken.end()) << "not said in order: " << line;
     }
   }
 }

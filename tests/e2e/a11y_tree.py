@@ -20,9 +20,12 @@ from gi.repository import Atspi, GLib  # noqa: E402
 faults = []
 
 
-def fail(text):
-    faults.append(text)
-    print("FAIL: " + text, file=sys.stderr)
+def check(ok, text):
+    """Records the fault `text` unless `ok`; returns `ok`."""
+    if not ok:
+        faults.append(text)
+        print("FAIL: " + text, file=sys.stderr)
+    return ok
 
 
 def pump(seconds, until=lambda: False):
@@ -76,8 +79,7 @@ frame = find_frame()
 if frame is None:
     print("FAIL: no frame named KARVELON on the accessibility bus", file=sys.stderr)
     sys.exit(1)
-if frame.get_role_name() != "frame":
-    fail("the window is a %s, not a frame" % frame.get_role_name())
+check(frame.get_role_name() == "frame", "the window is a %s, not a frame" % frame.get_role_name())
 
 # Listening before acting: Qt sends only the kinds a client asked for.
 events = []
@@ -89,55 +91,47 @@ buttons = by_role(frame, "push button")
 captions = ["Clear Puzzle", "Reset Tile", "Solve Puzzle", "Watch Video", "Rotate Right", "Rotate Left",
             "Flip Vertical", "Flip Horizontal", "Move Up", "Move Down", "Move Right", "Move Left"]
 for caption in captions:
-    if named(buttons, caption) is None:
-        fail("no push button %r" % caption)
+    check(named(buttons, caption) is not None, "no push button %r" % caption)
 
 radios = by_role(frame, "radio button")
 for name, checked in (("5 Squares", True), ("6 Squares", False)):
     radio = named(radios, name)
-    if radio is None:
-        fail("no radio button %r" % name)
-    elif states(radio).contains(Atspi.StateType.CHECKED) != checked:
-        fail("%r checked is not %s" % (name, checked))
+    if check(radio is not None, "no radio button %r" % name):
+        check(states(radio).contains(Atspi.StateType.CHECKED) == checked, "%r checked is not %s" % (name, checked))
 
 lists = by_role(frame, "list")
 entries = children(lists[0]) if lists else []
-if not entries or any(e.get_role_name() != "list item" for e in entries):
-    fail("no list of list items")
+check(entries and all(e.get_role_name() == "list item" for e in entries), "no list of list items")
 chosen = [e.get_name() for e in entries if states(e).contains(Atspi.StateType.SELECTED)]
-if chosen != ["6 by 10"]:
-    fail("the size list's selected entries are %s, not '6 by 10'" % chosen)
+check(chosen == ["6 by 10"], "the size list's selected entries are %s, not '6 by 10'" % chosen)
 
 tiles = [b for b in buttons if re.fullmatch(r"Tile \d+", b.get_name())]
-if [t.get_name() for t in tiles] != ["Tile %d" % i for i in range(12)]:
-    fail("tile buttons: %s" % [t.get_name() for t in tiles])
+tile_names = [t.get_name() for t in tiles]
+check(tile_names == ["Tile %d" % i for i in range(12)], "tile buttons: %s" % tile_names)
 for tile in tiles:
     described = tile.get_description()
-    if not re.fullmatch(tile.get_name() + r", \d by \d: [a-z ;]+, in the palette", described):
-        fail("%s described as %r" % (tile.get_name(), described))
+    check(re.fullmatch(tile.get_name() + r", \d by \d: [a-z ;]+, in the palette", described),
+          "%s described as %r" % (tile.get_name(), described))
 
 tables = by_role(frame, "table")
 box = named(tables, "Box")
-if box is None or named(tables, "Selected tile") is None:
-    fail("tables: %s" % [t.get_name() for t in tables])
+if not check(box is not None and named(tables, "Selected tile") is not None,
+             "tables: %s" % [t.get_name() for t in tables]):
     sys.exit(1)
 table = box  # the Table interface, implemented by the object itself
 cells = children(box)
 names = [c.get_name() for c in cells]
-if (table.get_n_rows(), table.get_n_columns()) != (6, 10) or len(set(names)) != 60:
-    fail("the box has %d x %d cells, %d names distinct" % (table.get_n_rows(), table.get_n_columns(), len(set(names))))
-for cell in cells:
-    if cell.get_role_name() != "table cell":
-        fail("a %s in the box" % cell.get_role_name())
-        break
-if table.get_accessible_at(4, 7).get_name() != "Square 47, line 4, column 7: free":
-    fail("the cell at line 4, column 7 is %r" % table.get_accessible_at(4, 7).get_name())
+check((table.get_n_rows(), table.get_n_columns()) == (6, 10) and len(set(names)) == 60,
+      "the box has %d x %d cells, %d names distinct" % (table.get_n_rows(), table.get_n_columns(), len(set(names))))
+roles = {c.get_role_name() for c in cells}
+check(roles == {"table cell"}, "the box's cells are %s" % roles)
+cell47 = table.get_accessible_at(4, 7).get_name()
+check(cell47 == "Square 47, line 4, column 7: free", "the cell at line 4, column 7 is %r" % cell47)
 
 labels = by_role(frame, "label")
 label_names = [l.get_name() for l in labels]
 for name in ("Tile", "Lines", "Tile Columns", "Box Square", "Line", "Column"):
-    if name not in label_names:
-        fail("no label %r among %s" % (name, label_names))
+    check(name in label_names, "no label %r among %s" % (name, label_names))
 tip = labels[-1]
 
 # A key's description is what the information label says while the pointer
@@ -147,9 +141,9 @@ if rotate is not None:
     box_of = rotate.get_extents(Atspi.CoordType.SCREEN)
     subprocess.run(["xdotool", "mousemove", str(box_of.x + box_of.width // 2), str(box_of.y + box_of.height // 2)],
                    check=True)
-    if not pump(5, lambda: (tip.clear_cache() or True) and tip.get_name() == rotate.get_description()):
-        fail("over Rotate Right the label says %r, the key's description is %r"
-             % (tip.get_name(), rotate.get_description()))
+    check(pump(5, lambda: (tip.clear_cache() or True) and tip.get_name() == rotate.get_description()),
+          "over Rotate Right the label says %r, the key's description is %r"
+          % (tip.get_name(), rotate.get_description()))
     subprocess.run(["xdotool", "mousemove", "960", "1075"], check=True)
 
 
@@ -159,40 +153,34 @@ def focused():
     return gained[-1] if gained else None
 
 
-def focused_is(name):
-    return lambda: focused() is not None and focused().get_name() == name
+def focus_after(keys_pressed, name):
+    """Presses the keys and expects the focus to come to `name`."""
+    keys(*keys_pressed)
+    return check(pump(5, lambda: focused() is not None and focused().get_name() == name),
+                 "after %s the focus is on %r, not %r" % (keys_pressed, focused() and focused().get_name(), name))
 
 
-keys("Tab")
-if not pump(5, focused_is("Tile 0")):
-    fail("after Tab the focus is on %r, not Tile 0" % (focused() and focused().get_name()))
-keys("Right")
-if not pump(5, focused_is("Square 1, line 0, column 1: free")):
-    fail("after Right the focus is on %r" % (focused() and focused().get_name()))
-else:
+focus_after(["Tab"], "Tile 0")
+if focus_after(["Right"], "Square 1, line 0, column 1: free"):
     cell = focused()
-    if not states(cell).contains(Atspi.StateType.FOCUSED) or cell.get_role_name() != "table cell":
-        fail("the focused cell does not say it is focused")
+    check(states(cell).contains(Atspi.StateType.FOCUSED) and cell.get_role_name() == "table cell",
+          "the focused cell does not say it is focused")
     at = cell.get_index_in_parent()
-    if (table.get_row_at_index(at), table.get_column_at_index(at)) != (0, 1):
-        fail("the focused cell is child %d of the box" % at)
+    check((table.get_row_at_index(at), table.get_column_at_index(at)) == (0, 1), "the focused cell is child %d" % at)
 keys("Left", "Return")
 first = table.get_accessible_at(0, 0)
-if not pump(5, lambda: (first.clear_cache() or True) and first.get_name() == "Square 0, line 0, column 0: tile 0"):
-    fail("after Left and Enter the first cell is %r" % first.get_name())
-if not any(kind.endswith("accessible-name") and source.get_name() == first.get_name() for kind, source, _ in events):
-    fail("no name-change event for the first cell")
+check(pump(5, lambda: (first.clear_cache() or True) and first.get_name() == "Square 0, line 0, column 0: tile 0"),
+      "after Left and Enter the first cell is %r" % first.get_name())
+check(any(kind.endswith("accessible-name") and source.get_name() == first.get_name() for kind, source, _ in events),
+      "no name-change event for the first cell")
 
 # The tree and the focus follow the square count.
-keys("6")
+focus_after(["6"], "6 Squares")
 six = named(by_role(frame, "radio button"), "6 Squares")
-if not pump(5, lambda: six is not None and states(six).contains(Atspi.StateType.CHECKED)):
-    fail("after 6, '6 Squares' is not checked")
-if not pump(5, focused_is("6 Squares")):
-    fail("after 6 the focus is on %r" % (focused() and focused().get_name()))
+check(pump(5, lambda: six is not None and states(six).contains(Atspi.StateType.CHECKED)),
+      "after 6, '6 Squares' is not checked")
 tiles = [b for b in by_role(frame, "push button") if re.fullmatch(r"Tile \d+", b.get_name())]
-if len(tiles) != 35:
-    fail("after 6, %d tile buttons" % len(tiles))
+check(len(tiles) == 35, "after 6, %d tile buttons" % len(tiles))
 
 print("accessibility tree: %d faults" % len(faults))
 sys.exit(1 if faults else 0)

@@ -81,10 +81,6 @@ def shape_of(said, tile, after):
     return {(r, c) for r, l in enumerate(lines) for c, w in enumerate(l.split()) if w == "filled"}
 
 
-def heard_shape(game, tile, after):
-    return shape_of(game.hear(after), tile, after)
-
-
 def heard_square(game, after):
     said = game.hear(after)
     m = SQUARE.match(said)
@@ -130,7 +126,7 @@ def main():
             if shape == goal or turn is None:
                 break
             game.keys(turn)
-            shape = heard_shape(game, tile, turn)
+            shape = shape_of(game.hear(turn), tile, turn)
         if shape != goal:
             fail(f"no turn of tile {tile} gives {sorted(goal)}")
         while at != (top, left):
