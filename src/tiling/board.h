@@ -112,10 +112,21 @@ struct Layout {
   int lines, columns;
   bool byColumns;
   int run;  // squares along one line (or column) of the numbering
+  // The numbering may start from another corner of the box.
+  bool flipLines = false, flipColumns = false;
 
   Layout(int l, int c) : lines(l), columns(c), byColumns(c > l), run(c > l ? l : c) {}
-  int bit(int line, int column) const { return byColumns ? column * lines + line : line * columns + column; }
-  Cell cell(int bit) const { return byColumns ? Cell{bit % lines, bit / lines} : Cell{bit / columns, bit % columns}; }
+  int bit(int line, int column) const {
+    if (flipLines) line = lines - 1 - line;
+    if (flipColumns) column = columns - 1 - column;
+    return byColumns ? column * lines + line : line * columns + column;
+  }
+  Cell cell(int bit) const {
+    Cell c = byColumns ? Cell{bit % lines, bit / lines} : Cell{bit / columns, bit % columns};
+    if (flipLines) c.line = lines - 1 - c.line;
+    if (flipColumns) c.column = columns - 1 - c.column;
+    return c;
+  }
 };
 
 constexpr int kMaxSquares = 256;

@@ -57,7 +57,7 @@ class Census {
   };
 
   explicit Census(const Problem& p)
-      : layout_(p.lines, p.columns), squares_(p.lines * p.columns), maps_(detail::symmetries(p, layout_)) {
+      : layout_(oriented(p)), squares_(p.lines * p.columns), maps_(detail::symmetries(p, layout_)) {
     for (int b = squares_; b < W * 64; ++b) start_.set(b);  // beyond the box counts as full
     int open = 0, area = 0, largest = 1;
     for (int line = 0; line < p.lines; ++line) {
@@ -92,7 +92,7 @@ class Census {
       }
     }
     exact_ = area == open;
-    reach_ = smallest - 1;
+    reach_ = 2 * smallest - 1;
     for (int n = 0; n <= squares_; ++n) fits_.push_back(n % divisor == 0 && n >= smallest);
     loneIsDead_ = smallest > 1;
     memoDepth_ = std::max(1, open / largest / 2);
@@ -169,7 +169,7 @@ class Census {
     // fits there; `Inspect` follows the pieces set down, for the tilings
     // some symmetry may map onto themselves, and keeps no counts.
     template <bool Inspect>
-    void dive(const Bits<W>& board, std::uint64_t used, int depth) {
+    void dive(const Bits<W> board, std::uint64_t used, int depth) {
       const int at = board.lowestClear();
       if (at >= c_.squares_) return found<Inspect>();
       if (c_.exact_ && (c_.pieces_ & ~used & ~c_.later_[at])) return;
@@ -247,8 +247,29 @@ class Census {
     Totals totals_;
   };
 
-  // A lone empty square is the commonest dead end, and the only one looked
-  // for: a wider look at the empty regions costs more than it saves.
+  // The box numbered from the corner, and a square box along the side,
+  // that brings its blocked squares soonest: the search fills the lowest
+  // empty square first and meets them before it has gone far. The count is
+  // the same whichever way the box is turned.
+  static Layout oriented(const Problem& p) {
+    Layout best(p.lines, p.columns);
+    long bestScore = -1;
+    for (int turn = 0; turn < (p.lines == p.columns ? 8 : 4); ++turn) {
+      Layout l(p.lines, p.columns);
+      l.flipLines = turn & 1;
+      l.flipColumns = turn & 2;
+      l.byColumns = l.byColumns != bool(turn & 4);
+      long score = 0;
+      for (int line = 0; line < p.lines; ++line)
+        for (int column = 0; column < p.columns; ++column)
+          if (p.blocked[line * p.columns + column]) score += l.bit(line, column);
+      if (bestScore < 0 || score < bestScore) best = l, bestScore = score;
+    }
+    return best;
+  }
+
+  // A lone empty square is the commonest dead end: a few operations on the
+  // whole board find one, before any region is grown.
   bool lone(const Bits<W>& board) const {
     if (!loneIsDead_) return false;
     const Bits<W> empty = ~board;
@@ -256,8 +277,8 @@ class Census {
   }
 
   // Whether a piece just set down closes off a region of empty squares that
-  // no set of pieces fills: looked for only as far as regions smaller than
-  // the smallest piece reach, which a few steps of growth show.
+  // no set of pieces fills: looked for only among regions smaller than two
+  // of the smallest pieces, which a few steps of growth show.
   bool closesOff(const Bits<W>& board, const Bits<W>& mask) const {
     const Bits<W> empty = ~board;
     for (Bits<W> seeds = grid_.beside(mask) & empty; seeds.any();) {
@@ -397,7 +418,7 @@ class Census {
   std::uint64_t pieces_ = 0;  // the pieces to set down, by bit
   bool exact_ = false;        // every piece is needed
   bool loneIsDead_ = false;
-  int reach_ = 1;          // steps of growth that show a region smaller than the smallest piece
+  int reach_ = 1;          // steps of growth that show a region smaller than two of the smallest pieces
   std::vector<char> fits_;  // by size: whether a closed region may be filled
   int memoDepth_ = 1;
   std::uint64_t nearMask_ = 0;
