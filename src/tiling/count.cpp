@@ -281,16 +281,18 @@ class Census {
   // of the smallest pieces, which a few steps of growth show.
   bool closesOff(const Bits<W>& board, const Bits<W>& mask) const {
     const Bits<W> empty = ~board;
+    Bits<W> open;  // squares of regions found too large to look at
     for (Bits<W> seeds = grid_.beside(mask) & empty; seeds.any();) {
       Bits<W> region;
       region.set(seeds.lowest());
       bool closed = false;
-      for (int step = 0; step < reach_ && !closed; ++step) {
+      for (int step = 0; step < reach_ && !closed && !region.intersects(open); ++step) {
         const Bits<W> grown = grid_.grow(region) & empty;
         closed = grown == region;
         region = grown;
       }
       if (closed && !fits_[region.count()]) return true;
+      if (!closed) open |= region;
       seeds &= ~region;
     }
     return false;
