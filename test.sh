@@ -13,6 +13,6 @@ cmake --build build -j2
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DKARVELON_SANITIZE=ON -DKARVELON_FUZZ=ON > /dev/null
 cmake --build build-asan -j2 --target karvelon_tests karvelon_qt_tests karvelon-solve \
-  fuzz_pentipos fuzz_objects fuzz_script
+  karvelon_slow_tests fuzz_pentipos fuzz_objects fuzz_script
 cd build-asan
 ctest --output-on-failure --timeout 600 --label-exclude e2e
