@@ -5,6 +5,7 @@
 #include <atomic>
 #include <memory>
 #include <numeric>
+#include <system_error>
 #include <thread>
 
 #include "tiling/board.h"
@@ -120,7 +121,11 @@ class Census {
       for (std::size_t i; !w.stopped() && (i = shared.next.fetch_add(1)) < tasks.size();) w.run(tasks[i]);
     };
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(work, std::ref(*workers[t]));
+    try {
+      for (int t = 1; t < threads; ++t) helpers.emplace_back(work, std::ref(*workers[t]));
+    } catch (const std::system_error&) {
+      // No more threads to be had: those running take every task between them.
+    }
     work(*workers[0]);
     for (std::thread& h : helpers) h.join();
     Totals sum;
