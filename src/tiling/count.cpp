@@ -33,10 +33,12 @@ struct Orbit {
 template <int W>
 constexpr int kNear = W == 1 ? 6 : 4;
 
-// Counts of positions met before are kept for the positions with this many
-// pieces set down (about half of a tiling's), in a table of 2^kMemoBits
-// entries per thread; a newer position takes an older one's entry.
+// Counts of positions met before are kept for the positions with from about
+// half of a tiling's pieces set down to kMemoDepths - 1 more, in a table of
+// 2^kMemoBits entries per thread; a newer position takes an older one's
+// entry. Larger tables cost more in cache misses than they save.
 constexpr int kMemoBits = 16;
+constexpr int kMemoDepths = 5;
 
 template <int W>
 class Census {
@@ -181,7 +183,7 @@ class Census {
       if ((++steps_ & 0xFFF) == 0) checkIn();
       if (stopped_) return;
       Memo* memo = nullptr;
-      if (!Inspect && depth == c_.memoDepth_) {
+      if (!Inspect && depth >= c_.memoDepth_ && depth < c_.memoDepth_ + kMemoDepths) {
         memo = &memo_[slot(board, used)];
         if (memo->used == used && memo->board == board) {
           found_ += memo->count;
