@@ -31,7 +31,7 @@ phase tests
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DKARVELON_SANITIZE=ON -DKARVELON_FUZZ=ON > /dev/null
 cmake --build build-asan -j"$(nproc)" --target karvelon_tests karvelon_qt_tests karvelon-solve \
-  fuzz_pentipos fuzz_objects fuzz_script
+  karvelon_slow_tests fuzz_pentipos fuzz_objects fuzz_script
 phase "sanitizer build"
 # The three fuzzers run for a fixed time each, side by side, besides the rest.
 (cd build-asan && ctest --output-on-failure --timeout 600 --label-exclude e2e -j"$((jobs + 3))")

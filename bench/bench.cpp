@@ -1,8 +1,9 @@
 // Timings of start-up and of the handlers: headless (the logic on the window
 // model alone) and with the Qt view following the model on the offscreen
-// platform, a described cursor move among them; the solver: counting, a first
-// tiling of the largest box, a hint and a count of the ways left, and writing
-// every short solving video. Run: build/bench/karvelon_bench
+// platform, a described cursor move among them; the solver: counting (beside
+// the count it replaced), a first tiling of the largest box, a hint and a
+// count of the ways left, and writing every short solving video.
+// Run: build/bench/karvelon_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <memory>
 
+#include "baseline_solver.h"
 #include "harness.h"
 #include "play/key_codes.h"
 #include "qt/form_view.h"
@@ -237,17 +239,54 @@ void BM_Every6x10Tiling(benchmark::State& state) {
 }
 BENCHMARK(BM_Every6x10Tiling)->Unit(benchmark::kMillisecond);
 
-// The count of tilings and of their classes, which searches one tiling per
-// placement class of one tile.
+// The count of tilings and of their classes on state.range(0) threads (0:
+// one per core).
 void BM_Count6x10(benchmark::State& state) {
   const tiling::Problem p = catalogue().box(5, 0).problem;
   for (auto _ : state) {
-    const tiling::Count n = tiling::count(p);
+    const tiling::Count n = tiling::count(p, nullptr, static_cast<int>(state.range(0)));
     state.counters["tilings"] = static_cast<double>(n.tilings);
     state.counters["classes"] = static_cast<double>(n.classes);
   }
 }
-BENCHMARK(BM_Count6x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Count6x10)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The count as it was and as it is, side by side in the same run: the
+// milliseconds of each (the new one on every core) and how many times faster.
+void BM_Count6x10OldAndNew(benchmark::State& state) {
+  const tiling::Problem p = catalogue().box(5, 0).problem;
+  const auto ms = [](auto&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  };
+  double before = 0, after = 0;
+  for (auto _ : state) {
+    before += ms([&] { benchmark::DoNotOptimize(baseline::count(p)); });
+    after += ms([&] { benchmark::DoNotOptimize(tiling::count(p)); });
+  }
+  state.counters["old_ms"] = before / static_cast<double>(state.iterations());
+  state.counters["new_ms"] = after / static_cast<double>(state.iterations());
+  state.counters["times_faster"] = before / after;
+}
+BENCHMARK(BM_Count6x10OldAndNew)->Unit(benchmark::kMillisecond);
+
+// Every place of a 2 by 2 hole in the 8 by 8 box, counted one after another.
+void BM_Count8x8EveryHole(benchmark::State& state) {
+  const tiling::Problem box{8, 8, std::vector<bool>(64, false), catalogue().tiles(5)};
+  std::uint64_t tilings = 0;
+  for (auto _ : state) {
+    tilings = 0;
+    for (int corner = 0; corner < 56; ++corner) {
+      if (corner % 8 == 7) continue;
+      tiling::Problem p = box;
+      for (int square : {corner, corner + 1, corner + 8, corner + 9}) p.blocked[square] = true;
+      tilings += tiling::count(p).tilings;
+    }
+  }
+  state.counters["tilings"] = static_cast<double>(tilings);
+}
+BENCHMARK(BM_Count8x8EveryHole)->Unit(benchmark::kMillisecond);
 
 void BM_First15x15(benchmark::State& state) {
   const auto boxes = catalogue().everyBox();

@@ -1,5 +1,7 @@
 #include "tiling/solver.h"
 
+#include "tiling/board.h"
+
 #include <algorithm>
 #include <bit>
 #include <numeric>
@@ -10,168 +12,8 @@ namespace tiling {
 
 namespace {
 
-// A set of box squares as W 64-bit words.
-template <int W>
-struct Bits {
-  static constexpr int words = W;
-  std::uint64_t w[W] = {};
+using namespace detail;
 
-  void set(int i) { w[i >> 6] |= std::uint64_t{1} << (i & 63); }
-  bool test(int i) const { return (w[i >> 6] >> (i & 63)) & 1; }
-  bool any() const {
-    for (int i = 0; i < W; ++i)
-      if (w[i]) return true;
-    return false;
-  }
-  bool intersects(const Bits& o) const {
-    for (int i = 0; i < W; ++i)
-      if (w[i] & o.w[i]) return true;
-    return false;
-  }
-  int count() const {
-    int n = 0;
-    for (int i = 0; i < W; ++i) n += std::popcount(w[i]);
-    return n;
-  }
-  int lowest() const {
-    for (int i = 0; i < W; ++i)
-      if (w[i]) return i * 64 + std::countr_zero(w[i]);
-    return W * 64;
-  }
-  int lowestClear() const {
-    for (int i = 0; i < W; ++i)
-      if (~w[i]) return i * 64 + std::countr_one(w[i]);
-    return W * 64;
-  }
-  Bits& operator|=(const Bits& o) {
-    for (int i = 0; i < W; ++i) w[i] |= o.w[i];
-    return *this;
-  }
-  Bits& operator&=(const Bits& o) {
-    for (int i = 0; i < W; ++i) w[i] &= o.w[i];
-    return *this;
-  }
-  Bits& operator^=(const Bits& o) {
-    for (int i = 0; i < W; ++i) w[i] ^= o.w[i];
-    return *this;
-  }
-  friend Bits operator|(Bits a, const Bits& b) { return a |= b; }
-  friend Bits operator&(Bits a, const Bits& b) { return a &= b; }
-  Bits operator~() const {
-    Bits r;
-    for (int i = 0; i < W; ++i) r.w[i] = ~w[i];
-    return r;
-  }
-  friend bool operator==(const Bits&, const Bits&) = default;
-  // Every square moved n (1..63) places up or down the numbering.
-  Bits up(int n) const {
-    Bits r;
-    for (int i = 0; i < W; ++i) r.w[i] = (w[i] << n) | (i > 0 ? w[i - 1] >> (64 - n) : 0);
-    return r;
-  }
-  Bits down(int n) const {
-    Bits r;
-    for (int i = 0; i < W; ++i) r.w[i] = (w[i] >> n) | (i + 1 < W ? w[i + 1] << (64 - n) : 0);
-    return r;
-  }
-};
-
-// The squares' side neighbours along the numbering, for growing regions.
-template <class B>
-struct Grid {
-  B notFirst, notLast;  // squares not at the start (end) of their run
-  int run = 1;
-
-  Grid(int squares, int run) : run(run) {
-    for (int b = 0; b < squares; ++b) {
-      if (b % run != 0) notFirst.set(b);
-      if (b % run != run - 1) notLast.set(b);
-    }
-  }
-  [[gnu::always_inline]] B beside(const B& x) const { return (x.up(1) & notFirst) | (x.down(1) & notLast) | x.up(run) | x.down(run); }
-  [[gnu::always_inline]] B grow(const B& x) const { return x | beside(x); }
-};
-
-// V words of a set from square n on; squares past its words are `past`.
-template <int V, int W>
-Bits<V> window(const Bits<W>& b, int n, std::uint64_t past) {
-  Bits<V> out;
-  for (int k = 0; k < V; ++k) {
-    const int i = (n >> 6) + k, shift = n & 63;
-    const std::uint64_t low = i < W ? b.w[i] : past, high = i + 1 < W ? b.w[i + 1] : past;
-    out.w[k] = shift ? (low >> shift) | (high << (64 - shift)) : low;
-  }
-  return out;
-}
-
-// How box squares are numbered in the search. The search fills the lowest
-// empty square first; numbering along the shorter side closes off dead
-// regions much sooner, so a box wider than high is numbered down its columns.
-struct Layout {
-  int lines, columns;
-  bool byColumns;
-  int run;  // squares along one line (or column) of the numbering
-
-  Layout(int l, int c) : lines(l), columns(c), byColumns(c > l), run(c > l ? l : c) {}
-  int bit(int line, int column) const { return byColumns ? column * lines + line : line * columns + column; }
-  Cell cell(int bit) const { return byColumns ? Cell{bit % lines, bit / lines} : Cell{bit / columns, bit % columns}; }
-};
-
-constexpr int kMaxSquares = 256;
-constexpr int kMaxPieces = 64;
-
-void check(const Problem& p) {
-  const long squares = static_cast<long>(p.lines) * p.columns;
-  if (p.lines <= 0 || p.columns <= 0 || squares > kMaxSquares) {
-    throw std::invalid_argument("a box needs 1 to 256 squares");
-  }
-  if (p.blocked.size() != static_cast<std::size_t>(squares)) {
-    throw std::invalid_argument("the blocked squares do not match the box");
-  }
-  if (p.pieces.size() > kMaxPieces) throw std::invalid_argument("at most 64 pieces");
-}
-
-// The box's symmetries other than the identity that keep the blocked squares
-// blocked, each as where it sends every search square.
-std::vector<std::vector<int>> symmetries(const Problem& p, const Layout& layout) {
-  const int L = p.lines, C = p.columns;
-  using Map = Cell (*)(Cell, int, int);
-  std::vector<Map> maps = {
-      [](Cell c, int l, int) { return Cell{l - 1 - c.line, c.column}; },
-      [](Cell c, int, int k) { return Cell{c.line, k - 1 - c.column}; },
-      [](Cell c, int l, int k) { return Cell{l - 1 - c.line, k - 1 - c.column}; },
-  };
-  if (L == C) {
-    maps.push_back([](Cell c, int, int) { return Cell{c.column, c.line}; });
-    maps.push_back([](Cell c, int l, int) { return Cell{l - 1 - c.column, l - 1 - c.line}; });
-    maps.push_back([](Cell c, int l, int) { return Cell{c.column, l - 1 - c.line}; });
-    maps.push_back([](Cell c, int l, int) { return Cell{l - 1 - c.column, c.line}; });
-  }
-  std::vector<std::vector<int>> result;
-  for (Map map : maps) {
-    std::vector<int> to(L * C);
-    bool keeps = true;
-    for (int line = 0; line < L && keeps; ++line) {
-      for (int column = 0; column < C; ++column) {
-        const Cell image = map({line, column}, L, C);
-        keeps = keeps && p.blocked[line * C + column] == p.blocked[image.line * C + image.column];
-        to[layout.bit(line, column)] = layout.bit(image.line, image.column);
-      }
-    }
-    if (keeps) result.push_back(std::move(to));
-  }
-  return result;
-}
-
-// Which placements of one piece the count keeps when the box has
-// symmetries: only the first of each class of placements that the
-// symmetries map onto each other. Every tiling then stands for the whole
-// class of its placement, and only the symmetries that keep that placement
-// can map the tiling onto itself.
-struct Orbit {
-  int size = 1;            // placements in the class
-  std::vector<int> keeps;  // the symmetries that map the placement onto itself
-};
 
 template <int W>
 class Search {
@@ -185,8 +27,7 @@ class Search {
     int cost;
   };
 
-  Search(const Problem& p, const Preferences* prefs, std::vector<std::vector<int>> maps = {})
-      : layout_(p.lines, p.columns), squares_(p.lines * p.columns), maps_(std::move(maps)) {
+  Search(const Problem& p, const Preferences* prefs) : layout_(p.lines, p.columns), squares_(p.lines * p.columns) {
     for (int b = squares_; b < W * 64; ++b) start_.set(b);  // beyond the box counts as full
     int open = 0;
     for (int line = 0; line < p.lines; ++line) {
@@ -232,7 +73,6 @@ class Search {
     ranks_ = static_cast<int>(p.pieces.size());
     std::vector<int> optionsOf(ranks_, 0);
     for (const Option& o : options_) ++optionsOf[o.piece];
-    if (exact_ && !maps_.empty()) reduce(std::min_element(optionsOf.begin(), optionsOf.end()) - optionsOf.begin());
     // At a square the pieces with the fewest places go first, as they are
     // the hardest to fit later; the search marks pieces by this rank.
     std::vector<int> byRank(ranks_);
@@ -260,15 +100,6 @@ class Search {
     }
     later_.assign(squares_ + 1, 0);
     for (int b = squares_ - 1; b >= 0; --b) later_[b] = later_[b + 1] | here_[b];
-    if (reduced_ >= 0) {
-      // Options moved while sorting: index their classes anew.
-      std::vector<Orbit> byIndex(options_.size());
-      for (std::size_t i = 0; i < options_.size(); ++i) {
-        if (options_[i].piece == reduced_) byIndex[i] = orbitOf(options_[i].mask);
-      }
-      orbits_ = std::move(byIndex);
-    }
-    for (int m = 0; m < static_cast<int>(maps_.size()); ++m) unreduced_.keeps.push_back(m);
     board_ = start_;
     frame(p);
   }
@@ -276,16 +107,6 @@ class Search {
   const Layout& layout() const { return layout_; }
   int squares() const { return squares_; }
   const std::vector<const Option*>& chosen() const { return chosen_; }
-  const std::vector<std::vector<int>>& maps() const { return maps_; }
-  int symmetries() const { return static_cast<int>(maps_.size()) + 1; }
-
-  // The class of the tiling found, as far as the reduced piece tells.
-  const Orbit& orbit() const {
-    for (const Option* o : chosen_) {
-      if (o->piece == reduced_) return orbits_[o - options_.data()];
-    }
-    return unreduced_;
-  }
 
   Tiling tiling() const {
     Tiling out;
@@ -387,42 +208,6 @@ class Search {
     return i;
   }
 
-  Bits<W> image(const Bits<W>& mask, const std::vector<int>& map) const {
-    Bits<W> out;
-    for (int b = 0; b < squares_; ++b)
-      if (mask.test(b)) out.set(map[b]);
-    return out;
-  }
-
-  // Placements are ordered by the first square where they differ: the one
-  // that covers it comes first.
-  static bool before(const Bits<W>& a, const Bits<W>& b) {
-    for (int i = 0; i < W; ++i) {
-      if (const std::uint64_t d = a.w[i] ^ b.w[i]) return a.w[i] & d & -d;
-    }
-    return false;
-  }
-
-  Orbit orbitOf(const Bits<W>& mask) const {
-    Orbit o;
-    std::vector<Bits<W>> seen{mask};
-    for (int m = 0; m < static_cast<int>(maps_.size()); ++m) {
-      const Bits<W> i = image(mask, maps_[m]);
-      if (i == mask) o.keeps.push_back(m);
-      if (std::find(seen.begin(), seen.end(), i) == seen.end()) seen.push_back(i);
-    }
-    o.size = static_cast<int>(seen.size());
-    return o;
-  }
-
-  // Keeps only the first placement of each class for one piece.
-  void reduce(int piece) {
-    reduced_ = piece;
-    std::erase_if(options_, [&](const Option& o) {
-      if (o.piece != piece) return false;
-      return std::any_of(maps_.begin(), maps_.end(), [&](const auto& m) { return before(image(o.mask, m), o.mask); });
-    });
-  }
 
   // Every empty region next to the piece just set down at square `at` must
   // still be fillable: its size a multiple of the pieces' and no smaller than
@@ -603,7 +388,6 @@ class Search {
 
   Layout layout_;
   int squares_;
-  std::vector<std::vector<int>> maps_;
   Grid<Bits<W>> grid_{squares_, layout_.run};
   Bits<W> start_, board_;
   std::vector<Bits<W>> beyond_;  // by square: the squares no piece set down yet can reach
@@ -617,7 +401,6 @@ class Search {
   bool exact_ = false;
   int divisor_ = 0;
   int smallest_ = kMaxSquares;
-  int reduced_ = -1;
   int largest_ = 0;
   std::vector<char> fits_;  // by size: whether a closed region may be filled
   std::vector<int> size_;   // squares by piece
@@ -628,8 +411,6 @@ class Search {
   std::vector<Window> far_, below_;  // by the column and the line of `at`
   std::vector<Near> near_;           // by option
   std::vector<Window> masks_;        // by option: on the frame of its first line
-  std::vector<Orbit> orbits_;
-  Orbit unreduced_;
   std::vector<const Option*> chosen_;
 };
 
@@ -655,58 +436,6 @@ struct Lister : Visitor {
   }
 };
 
-// Whether a bounded search must give up now.
-bool late(const Limits& limits) {
-  return (limits.stop && limits.stop->load(std::memory_order_relaxed)) ||
-         std::chrono::steady_clock::now() >= limits.deadline;
-}
-
-// Counts the tilings, each with the class it stands for, and how many of
-// them the symmetries map onto themselves; within limits when given.
-class Counter : public Visitor {
- public:
-  Counter(int squares, const std::function<void(std::uint64_t)>& progress, const Limits* limits = nullptr)
-      : owner_(squares, -1), progress_(progress), limits_(limits) {}
-
-  bool step() {
-    ++steps_;
-    if (progress_ && (steps_ & 0xFFFFF) == 0) progress_(tilings_);
-    // The clock is read now and then: a search step takes well under a microsecond.
-    gaveUp_ = gaveUp_ || (limits_ && (steps_ & 0xFFF) == 0 && late(*limits_));
-    return !gaveUp_;
-  }
-  bool gaveUp() const { return gaveUp_; }
-  std::uint64_t tilings() const { return tilings_; }
-  template <class S>
-  bool found(const S& s) {
-    const Orbit& orbit = s.orbit();
-    tilings_ += orbit.size;
-    if (!orbit.keeps.empty()) {
-      for (const auto* o : s.chosen())
-        for (int b = 0; b < s.squares(); ++b)
-          if (o->mask.test(b)) owner_[b] = o->piece;
-    }
-    std::uint64_t keptBy = 1;  // the identity
-    for (int m : orbit.keeps) {
-      const std::vector<int>& map = s.maps()[m];
-      bool same = true;
-      for (int b = 0; b < s.squares() && same; ++b) same = owner_[map[b]] == owner_[b];
-      keptBy += same;
-    }
-    kept_ += orbit.size * keptBy;
-    return true;
-  }
-  // Burnside: the classes are the average number of tilings a symmetry
-  // keeps, so a tiling that is its own mirror image still counts once.
-  Count total(int symmetries) const { return {tilings_, kept_ / symmetries, symmetries}; }
-
- private:
-  std::vector<int> owner_;  // piece on each search square; blocked ones stay -1
-  std::function<void(std::uint64_t)> progress_;
-  const Limits* limits_;
-  bool gaveUp_ = false;
-  std::uint64_t steps_ = 0, tilings_ = 0, kept_ = 0;
-};
 
 // The first tiling, within limits.
 struct Bounded : Visitor {
@@ -757,20 +486,18 @@ struct Bargain : Visitor {
 
 // Runs f with a Search wide enough for the box.
 template <class F>
-auto withSearch(const Problem& p, const Preferences* prefs, bool bySymmetry, F&& f) {
+auto withSearch(const Problem& p, const Preferences* prefs, F&& f) {
   check(p);
   const int squares = p.lines * p.columns;
-  std::vector<std::vector<int>> maps;
-  if (bySymmetry) maps = symmetries(p, Layout(p.lines, p.columns));
   if (squares <= 64) {
-    Search<1> s(p, prefs, std::move(maps));
+    Search<1> s(p, prefs);
     return f(s);
   }
   if (squares <= 128) {
-    Search<2> s(p, prefs, std::move(maps));
+    Search<2> s(p, prefs);
     return f(s);
   }
-  Search<4> s(p, prefs, std::move(maps));
+  Search<4> s(p, prefs);
   return f(s);
 }
 
@@ -814,7 +541,7 @@ std::optional<Tiling> solve(const Problem& problem) {
 }
 
 Verdict solve(const Problem& problem, const Limits& limits) {
-  return withSearch(problem, nullptr, false, [&](auto& search) {
+  return withSearch(problem, nullptr, [&](auto& search) {
     Bounded v(limits);
     search.run(v);
     return Verdict{v.first || !v.gaveUp, std::move(v.first)};
@@ -822,30 +549,14 @@ Verdict solve(const Problem& problem, const Limits& limits) {
 }
 
 void enumerate(const Problem& problem, const std::function<bool(const Tiling&)>& visit) {
-  withSearch(problem, nullptr, false, [&](auto& search) {
+  withSearch(problem, nullptr, [&](auto& search) {
     Lister v{{}, &visit};
     search.run(v);
   });
 }
 
-Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress) {
-  return withSearch(problem, nullptr, true, [&](auto& search) {
-    Counter v(search.squares(), progress);
-    search.run(v);
-    return v.total(search.symmetries());
-  });
-}
-
-Tally count(const Problem& problem, const Limits& limits) {
-  return withSearch(problem, nullptr, true, [&](auto& search) {
-    Counter v(search.squares(), {}, &limits);
-    search.run(v);
-    return Tally{!v.gaveUp(), v.tilings()};
-  });
-}
-
 std::optional<Tiling> cheapest(const Problem& problem, const Preferences& preferences, std::uint64_t nodeLimit) {
-  return withSearch(problem, &preferences, false, [&](auto& search) {
+  return withSearch(problem, &preferences, [&](auto& search) {
     Bargain v;
     v.limit = nodeLimit;
     search.run(v);

@@ -75,8 +75,10 @@ struct Count {
   int symmetries = 1;         // turns and mirrorings that map the box onto itself
 };
 
-// progress, when given, is called now and then with the tilings counted so far.
-Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress = {});
+// A count is shared between `threads` threads, the calling one among them;
+// 0 means one per core of the machine. progress, when given, is called now
+// and then on the calling thread with the tilings counted so far.
+Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress = {}, int threads = 0);
 
 // Counting within limits: every tiling found so far, and whether the count
 // ran to its end before a limit came.
@@ -84,7 +86,7 @@ struct Tally {
   bool decided = false;
   std::uint64_t tilings = 0;
 };
-Tally count(const Problem& problem, const Limits& limits);
+Tally count(const Problem& problem, const Limits& limits, int threads = 0);
 
 // What a tiling costs: a cost per piece and orientation (the orientation as
 // normalised() gives it), and squares on which no placement may have the

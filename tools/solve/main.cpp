@@ -41,6 +41,7 @@ B tile 1, ..., a tile 26; a dot is a hole).
                  and mirrorings map onto each other
   --print N      prints the first N tilings; without --count or --unique the
                  search stops there
+  --threads N    threads a count runs on (default: one per core)
   --video FILE   writes the short solving video of the box (needs --entry)
   --videos DIR   writes the short solving video of every box and pattern
   --help         shows this text
@@ -59,6 +60,7 @@ struct Arguments {
   std::string pattern;
   bool count = false, unique = false;
   std::optional<long> print;
+  int threads = 0;
   std::string video, videos;
 };
 
@@ -106,6 +108,9 @@ Arguments parse(int argc, char** argv) {
       a.unique = true;
     } else if (arg == "--print") {
       a.print = number(value(), arg);
+    } else if (arg == "--threads") {
+      a.threads = static_cast<int>(number(value(), arg));
+      if (a.threads < 1 || a.threads > 256) throw BadArguments("--threads takes 1 to 256");
     } else if (arg == "--video") {
       a.video = value();
     } else if (arg == "--videos") {
@@ -203,7 +208,7 @@ int run(const Arguments& a, solve::Catalogue& catalogue) {
     if (seconds < 1) return;
     std::fprintf(stderr, "\rcounting: %llu tilings so far, %.0f s", static_cast<unsigned long long>(sofar), seconds);
     shown = true;
-  });
+  }, a.threads);
   if (shown) std::fputc('\n', stderr);
   std::cerr << n.tilings << " tilings, " << n.classes << " up to the box's " << n.symmetries << " symmetries\n";
   std::cout << (a.unique ? n.classes : n.tilings) << '\n';

@@ -1,0 +1,476 @@
+// Counting tilings has a search of its own: it never writes a tiling out,
+// so it carries no more than the board and the pieces used, checks only
+// what is cheap, remembers the counts of positions it met before, and
+// shares the work between threads.
+#include <atomic>
+#include <memory>
+#include <numeric>
+#include <system_error>
+#include <thread>
+
+#include "tiling/board.h"
+#include "tiling/solver.h"
+
+namespace tiling {
+
+namespace {
+
+using namespace detail;
+
+// Which placements of one piece the count keeps when the box has
+// symmetries: only the first of each class of placements that the
+// symmetries map onto each other. Every tiling then stands for the whole
+// class of its placement, and only the symmetries that keep that placement
+// can map the tiling onto itself.
+struct Orbit {
+  std::uint64_t size = 1;  // placements in the class
+  std::vector<int> keeps;  // the symmetries that map the placement onto itself
+};
+
+// Options at a square are listed by which of the next kNear squares are
+// already filled, so that most of the options that would not fit are
+// never looked at. Fewer on large boxes, whose lists would be too long.
+template <int W>
+constexpr int kNear = W == 1 ? 6 : 4;
+
+// Counts of positions met before are kept for the positions with from about
+// half of a tiling's pieces set down to kMemoDepths - 1 more, in a table of
+// 2^kMemoBits entries per thread; a newer position takes an older one's
+// entry. Larger tables cost more in cache misses than they save.
+constexpr int kMemoBits = 16;
+constexpr int kMemoDepths = 5;
+
+template <int W>
+class Census {
+ public:
+  struct Placed {
+    int piece;
+    Bits<W> squares;
+  };
+  // A position the threads take from a common list, one at a time.
+  struct Task {
+    Bits<W> board;
+    std::uint64_t used = 0;  // by piece
+    int depth = 0;           // pieces set down
+    const Orbit* orbit;
+    std::vector<Placed> path;
+  };
+  struct Totals {
+    std::uint64_t tilings = 0, kept = 0;  // kept: see Worker::found
+  };
+
+  explicit Census(const Problem& p)
+      : layout_(oriented(p)), squares_(p.lines * p.columns), maps_(detail::symmetries(p, layout_)) {
+    for (int b = squares_; b < W * 64; ++b) start_.set(b);  // beyond the box counts as full
+    int open = 0, area = 0, largest = 1;
+    for (int line = 0; line < p.lines; ++line) {
+      for (int column = 0; column < p.columns; ++column) {
+        if (p.blocked[line * p.columns + column]) {
+          start_.set(layout_.bit(line, column));
+        } else {
+          ++open;
+        }
+      }
+    }
+    int smallest = kMaxSquares, divisor = 0;
+    std::vector<std::vector<Bits<W>>> byPiece(p.pieces.size());
+    for (int piece = 0; piece < static_cast<int>(p.pieces.size()); ++piece) {
+      const int size = static_cast<int>(p.pieces[piece].size());
+      if (size == 0) continue;
+      area += size;
+      smallest = std::min(smallest, size);
+      divisor = std::gcd(divisor, size);
+      largest = std::max(largest, size);
+      pieces_ |= std::uint64_t{1} << piece;
+      for (const Piece& form : orientations(p.pieces[piece])) {
+        int height = 0, width = 0;
+        for (const Cell& c : form) height = std::max(height, c.line + 1), width = std::max(width, c.column + 1);
+        for (int line = 0; line + height <= p.lines; ++line) {
+          for (int column = 0; column + width <= p.columns; ++column) {
+            Bits<W> mask;
+            for (const Cell& c : form) mask.set(layout_.bit(line + c.line, column + c.column));
+            if (!mask.intersects(start_)) byPiece[piece].push_back(mask);
+          }
+        }
+      }
+    }
+    exact_ = area == open;
+    reach_ = 2 * smallest - 1;
+    for (int n = 0; n <= squares_; ++n) fits_.push_back(n % divisor == 0 && n >= smallest);
+    loneIsDead_ = smallest > 1;
+    memoDepth_ = std::max(1, open / largest / 2);
+    list(byPiece);
+    if (area < open) return;  // no tiling
+    if (exact_ && pieces_) {
+      restrict(byPiece);
+    } else {
+      everyMap_.size = 1;
+      for (int m = 0; m < static_cast<int>(maps_.size()); ++m) everyMap_.keeps.push_back(m);
+      starts_.push_back({start_, 0, 0, &everyMap_, {}});
+    }
+  }
+
+  int symmetries() const { return static_cast<int>(maps_.size()) + 1; }
+
+  // Shares the count between threads, the calling one among them, and sums
+  // what they found; progress is called on the calling thread.
+  Totals run(int threads, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
+    const std::vector<Task> tasks = split();
+    Shared shared{limits, {}, {}, {}};
+    std::vector<std::unique_ptr<Worker>> workers;
+    for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(*this, shared, t == 0 ? progress : nullptr));
+    const auto work = [&](Worker& w) {
+      for (std::size_t i; !w.stopped() && (i = shared.next.fetch_add(1)) < tasks.size();) w.run(tasks[i]);
+    };
+    std::vector<std::thread> helpers;
+    try {
+      for (int t = 1; t < threads; ++t) helpers.emplace_back(work, std::ref(*workers[t]));
+    } catch (const std::system_error&) {
+      // No more threads to be had: those running take every task between them.
+    }
+    work(*workers[0]);
+    for (std::thread& h : helpers) h.join();
+    Totals sum;
+    for (const auto& w : workers) sum.tilings += w->totals().tilings, sum.kept += w->totals().kept;
+    stopped = shared.stop.load();
+    return sum;
+  }
+
+ private:
+  struct Shared {
+    const Limits* limits;
+    std::atomic<std::size_t> next;
+    std::atomic<bool> stop;
+    std::atomic<std::uint64_t> tilings;  // so far, for progress
+  };
+  struct Memo {
+    Bits<W> board;
+    std::uint64_t used = 0, count = 0;
+  };
+
+  class Worker {
+   public:
+    Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress)
+        : c_(c), shared_(s), progress_(progress), owner_(c.squares_, -1) {}
+
+    bool stopped() const { return stopped_; }
+    const Totals& totals() const { return totals_; }
+
+    void run(const Task& t) {
+      task_ = &t;
+      path_ = t.path;
+      found_ = published_ = kept_ = 0;
+      if (t.orbit->keeps.empty()) {
+        dive<false>(t.board, t.used, t.depth);
+        kept_ = found_;
+      } else {
+        dive<true>(t.board, t.used, t.depth);
+      }
+      publish();
+      totals_.tilings += t.orbit->size * found_;
+      totals_.kept += t.orbit->size * kept_;
+    }
+
+   private:
+    // Sets the next square to fill, lowest first, with each option that
+    // fits there; `Inspect` follows the pieces set down, for the tilings
+    // some symmetry may map onto themselves, and keeps no counts.
+    template <bool Inspect>
+    void dive(const Bits<W> board, std::uint64_t used, int depth) {
+      const int at = board.lowestClear();
+      if (at >= c_.squares_) return found<Inspect>();
+      if (c_.exact_ && (c_.pieces_ & ~used & ~c_.later_[at])) return;
+      if ((++steps_ & 0xFFF) == 0) checkIn();
+      if (stopped_) return;
+      Memo* memo = nullptr;
+      if (!Inspect && depth >= c_.memoDepth_ && depth < c_.memoDepth_ + kMemoDepths) {
+        memo = &memo_[slot(board, used)];
+        if (memo->used == used && memo->board == board) {
+          found_ += memo->count;
+          return;
+        }
+      }
+      const std::uint64_t before = found_;
+      c_.fitting(board, used, at, [&](int piece, const Bits<W>& mask) {
+        const Bits<W> next = board | mask;
+        if (c_.lone(next) || c_.closesOff(next, mask)) return;
+        if constexpr (Inspect) path_.push_back({piece, mask});
+        dive<Inspect>(next, used | std::uint64_t{1} << piece, depth + 1);
+        if constexpr (Inspect) path_.pop_back();
+      });
+      if (memo && !stopped_) *memo = {board, used, found_ - before};
+    }
+
+    // Burnside: the classes are the average number of tilings a symmetry
+    // keeps, so each tiling adds the symmetries that map it onto itself.
+    template <bool Inspect>
+    void found() {
+      ++found_;
+      if constexpr (Inspect) {
+        for (const Placed& p : path_)
+          for (int b = 0; b < c_.squares_; ++b)
+            if (p.squares.test(b)) owner_[b] = p.piece;
+        ++kept_;  // the identity
+        for (int m : task_->orbit->keeps) {
+          const std::vector<int>& map = c_.maps_[m];
+          bool same = true;
+          for (int b = 0; b < c_.squares_ && same; ++b) same = owner_[map[b]] == owner_[b];
+          kept_ += same;
+        }
+      }
+    }
+
+    std::size_t slot(const Bits<W>& board, std::uint64_t used) {
+      if (memo_.empty()) memo_.resize(std::size_t{1} << kMemoBits);
+      std::uint64_t h = used * 0x9E3779B97F4A7C15u;
+      for (int i = 0; i < W; ++i) h = (h ^ board.w[i]) * 0xC2B2AE3D27D4EB4Fu;
+      return h >> (64 - kMemoBits);
+    }
+
+    // Now and then: gives up at a limit or when another thread did, and
+    // tells how far the count is.
+    void checkIn() {
+      publish();
+      if (shared_.stop.load(std::memory_order_relaxed) || (shared_.limits && late(*shared_.limits))) {
+        shared_.stop = true;
+        stopped_ = true;
+      }
+      if (progress_ && *progress_ && (steps_ & 0xFFFFF) == 0) (*progress_)(shared_.tilings.load());
+    }
+    void publish() {
+      shared_.tilings += task_->orbit->size * (found_ - published_);
+      published_ = found_;
+    }
+
+    const Census& c_;
+    Shared& shared_;
+    const std::function<void(std::uint64_t)>* progress_;
+    std::vector<Memo> memo_;
+    std::vector<Placed> path_;
+    std::vector<int> owner_;  // piece on each search square; blocked ones stay -1
+    const Task* task_ = nullptr;
+    std::uint64_t steps_ = 0, found_ = 0, published_ = 0, kept_ = 0;
+    bool stopped_ = false;
+    Totals totals_;
+  };
+
+  // The box numbered from the corner, and a square box along the side,
+  // that brings its blocked squares soonest: the search fills the lowest
+  // empty square first and meets them before it has gone far. The count is
+  // the same whichever way the box is turned.
+  static Layout oriented(const Problem& p) {
+    Layout best(p.lines, p.columns);
+    long bestScore = -1;
+    for (int turn = 0; turn < (p.lines == p.columns ? 8 : 4); ++turn) {
+      Layout l(p.lines, p.columns);
+      l.flipLines = turn & 1;
+      l.flipColumns = turn & 2;
+      l.byColumns = l.byColumns != bool(turn & 4);
+      long score = 0;
+      for (int line = 0; line < p.lines; ++line)
+        for (int column = 0; column < p.columns; ++column)
+          if (p.blocked[line * p.columns + column]) score += l.bit(line, column);
+      if (bestScore < 0 || score < bestScore) best = l, bestScore = score;
+    }
+    return best;
+  }
+
+  // A lone empty square is the commonest dead end: a few operations on the
+  // whole board find one, before any region is grown.
+  bool lone(const Bits<W>& board) const {
+    if (!loneIsDead_) return false;
+    const Bits<W> empty = ~board;
+    return (empty & ~grid_.beside(empty)).any();
+  }
+
+  // Whether a piece just set down closes off a region of empty squares that
+  // no set of pieces fills: looked for only among regions smaller than two
+  // of the smallest pieces, which a few steps of growth show.
+  bool closesOff(const Bits<W>& board, const Bits<W>& mask) const {
+    const Bits<W> empty = ~board;
+    Bits<W> open;  // squares of regions found too large to look at
+    for (Bits<W> seeds = grid_.beside(mask) & empty; seeds.any();) {
+      Bits<W> region;
+      region.set(seeds.lowest());
+      bool closed = false;
+      for (int step = 0; step < reach_ && !closed && !region.intersects(open); ++step) {
+        const Bits<W> grown = grid_.grow(region) & empty;
+        closed = grown == region;
+        region = grown;
+      }
+      if (closed && !fits_[region.count()]) return true;
+      if (!closed) open |= region;
+      seeds &= ~region;
+    }
+    return false;
+  }
+
+  // The options by the square they fill first, each square's by which of
+  // the squares after it are filled, then by piece.
+  void list(const std::vector<std::vector<Bits<W>>>& byPiece) {
+    nearMask_ = (std::uint64_t{1} << kNear<W>) - 1;
+    stride_ = static_cast<int>(byPiece.size()) + 1;
+    std::vector<std::vector<std::vector<Bits<W>>>> at(squares_, std::vector<std::vector<Bits<W>>>(byPiece.size()));
+    std::vector<std::uint64_t> here(squares_, 0);
+    for (int piece = 0; piece < static_cast<int>(byPiece.size()); ++piece) {
+      for (const Bits<W>& mask : byPiece[piece]) {
+        const int first = mask.lowest();
+        at[first][piece].push_back(mask);
+        here[first] |= std::uint64_t{1} << piece;
+      }
+    }
+    later_.assign(squares_ + 1, 0);
+    for (int b = squares_ - 1; b >= 0; --b) later_[b] = later_[b + 1] | here[b];
+    for (int b = 0; b < squares_; ++b) {
+      for (std::uint64_t filled = 0; filled <= nearMask_; ++filled) {
+        std::uint64_t present = 0;
+        for (int piece = 0; piece + 1 < stride_; ++piece) {
+          bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
+          for (const Bits<W>& mask : at[b][piece]) {
+            if (window<1>(mask, b + 1, 0).w[0] & filled) continue;
+            masks_.push_back(mask);
+            present |= std::uint64_t{1} << piece;
+          }
+        }
+        bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
+        present_.push_back(present);
+      }
+    }
+  }
+
+  // Calls f(piece, squares) for each unused piece's option at square `at`
+  // that misses the board.
+  template <class F>
+  [[gnu::always_inline]] void fitting(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
+    const std::uint32_t key = at << kNear<W> | (window<1>(board, at + 1, ~std::uint64_t{0}).w[0] & nearMask_);
+    const std::uint32_t* bounds = bounds_.data() + key * stride_;
+    for (std::uint64_t left = present_[key] & ~used; left; left &= left - 1) {
+      const int piece = std::countr_zero(left);
+      for (const Bits<W>*m = masks_.data() + bounds[piece], *end = masks_.data() + bounds[piece + 1]; m != end; ++m)
+        if (!m->intersects(board)) f(piece, *m);
+    }
+  }
+
+  Bits<W> image(const Bits<W>& mask, const std::vector<int>& map) const {
+    Bits<W> out;
+    for (int b = 0; b < squares_; ++b)
+      if (mask.test(b)) out.set(map[b]);
+    return out;
+  }
+
+  // Placements are ordered by the first square where they differ: the one
+  // that covers it comes first.
+  static bool before(const Bits<W>& a, const Bits<W>& b) {
+    for (int i = 0; i < W; ++i) {
+      if (const std::uint64_t d = a.w[i] ^ b.w[i]) return a.w[i] & d & -d;
+    }
+    return false;
+  }
+
+  // Every tiling uses every piece: the one with the fewest placements is set
+  // down first, in the first placement of each class only.
+  void restrict(const std::vector<std::vector<Bits<W>>>& byPiece) {
+    int piece = -1;
+    for (int q = 0; q < static_cast<int>(byPiece.size()); ++q) {
+      if (((pieces_ >> q) & 1) && (piece < 0 || byPiece[q].size() < byPiece[piece].size())) piece = q;
+    }
+    orbits_.reserve(byPiece[piece].size());
+    for (const Bits<W>& mask : byPiece[piece]) {
+      Orbit o;
+      std::vector<Bits<W>> seen{mask};
+      bool first = true;
+      for (int m = 0; m < static_cast<int>(maps_.size()) && first; ++m) {
+        const Bits<W> i = image(mask, maps_[m]);
+        first = !before(i, mask);
+        if (i == mask) o.keeps.push_back(m);
+        if (std::find(seen.begin(), seen.end(), i) == seen.end()) seen.push_back(i);
+      }
+      if (!first) continue;
+      o.size = seen.size();
+      orbits_.push_back(std::move(o));
+      starts_.push_back({start_ | mask, std::uint64_t{1} << piece, 1, &orbits_.back(), {{piece, mask}}});
+    }
+  }
+
+  // The starting positions taken a few pieces further, for tasks enough to
+  // keep every thread busy to the end.
+  std::vector<Task> split() const {
+    std::vector<Task> tasks;
+    for (const Task& s : starts_)
+      if (!lone(s.board)) tasks.push_back(s);
+    for (int level = 0; level < 2 && tasks.size() < 64; ++level) {
+      std::vector<Task> next;
+      for (Task& t : tasks) {
+        const int at = t.board.lowestClear();
+        if (at >= squares_) {
+          next.push_back(std::move(t));
+          continue;
+        }
+        if (exact_ && (pieces_ & ~t.used & ~later_[at])) continue;
+        fitting(t.board, t.used, at, [&](int piece, const Bits<W>& mask) {
+          if (lone(t.board | mask) || closesOff(t.board | mask, mask)) return;
+          Task child{t.board | mask, t.used | std::uint64_t{1} << piece, t.depth + 1, t.orbit, t.path};
+          child.path.push_back({piece, mask});
+          next.push_back(std::move(child));
+        });
+      }
+      tasks = std::move(next);
+    }
+    return tasks;
+  }
+
+  Layout layout_;
+  int squares_;
+  std::vector<std::vector<int>> maps_;
+  Grid<Bits<W>> grid_{squares_, layout_.run};
+  Bits<W> start_;
+  std::uint64_t pieces_ = 0;  // the pieces to set down, by bit
+  bool exact_ = false;        // every piece is needed
+  bool loneIsDead_ = false;
+  int reach_ = 1;          // steps of growth that show a region smaller than two of the smallest pieces
+  std::vector<char> fits_;  // by size: whether a closed region may be filled
+  int memoDepth_ = 1;
+  std::uint64_t nearMask_ = 0;
+  int stride_ = 1;                     // pieces and one
+  std::vector<Bits<W>> masks_;         // the options' squares, in lists
+  std::vector<std::uint64_t> present_; // by square and filled squares after it: pieces with options
+  std::vector<std::uint32_t> bounds_;  // the same, then by piece: where its options start in masks_
+  std::vector<std::uint64_t> later_;   // by square: pieces with options there or later
+  std::vector<Orbit> orbits_;
+  Orbit everyMap_;
+  std::vector<Task> starts_;
+};
+
+template <class F>
+auto withCensus(const Problem& p, F&& f) {
+  check(p);
+  const int squares = p.lines * p.columns;
+  if (squares <= 64) return f(Census<1>(p));
+  if (squares <= 128) return f(Census<2>(p));
+  return f(Census<4>(p));
+}
+
+int threadsFor(int asked) {
+  if (asked > 0) return asked;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+}  // namespace
+
+Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress, int threads) {
+  return withCensus(problem, [&](auto&& census) {
+    bool stopped = false;
+    const auto sum = census.run(threadsFor(threads), nullptr, &progress, stopped);
+    return Count{sum.tilings, sum.kept / census.symmetries(), census.symmetries()};
+  });
+}
+
+Tally count(const Problem& problem, const Limits& limits, int threads) {
+  return withCensus(problem, [&](auto&& census) {
+    bool stopped = false;
+    const auto sum = census.run(threadsFor(threads), &limits, nullptr, stopped);
+    return Tally{!stopped, sum.tilings};
+  });
+}
+
+}  // namespace tiling
