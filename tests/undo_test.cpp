@@ -77,11 +77,11 @@ TEST(Undo, RandomPlayWithUndoAndRedoEqualsReplayWithoutTheUndoneSteps) {
         m.states.push_back(state(f));
         const std::vector<int>& before = m.states.end()[-2];
         const std::vector<int>& after = m.states.back();
-        if (x.kind == 3 && before[1] == 0) {  // the box set up anew with no tile in it: a new history
-          m.steps.clear();
-          undone.clear();
+        // The box set up anew with no tile in it is no step, and the steps so
+        // far stay; a key, a cell or the box that changed the tiles is one; a
+        // selection or a refusal is none.
+        if (x.kind == 3 && before[1] == 0) {
         } else if (x.kind > 0 && !std::equal(before.begin(), before.end() - kLooks, after.begin())) {
-          // A key, a cell or the box that changed the tiles; a selection or a refusal is no step.
           m.steps.emplace_back(name, m.play.size() - 1);
           undone.clear();
         }
@@ -131,7 +131,8 @@ std::string boxLook(Form1& f) {
 // Another box or square count, chosen by a click or a key while a tile
 // stands in the box, is a step: undone, the box comes back with its grey
 // squares (not drawn anew) and every tile as it stood; redone, the other
-// box as it was left. Without a tile in the box it starts a new history.
+// box as it was left. Without a tile in the box it is no step, and the
+// steps before it stay.
 TEST(Undo, ABoxChangeWithTilesInTheBoxIsAStep) {
   Game g;
   Form1& f = g.f();
@@ -157,6 +158,7 @@ TEST(Undo, ABoxChangeWithTilesInTheBoxIsAStep) {
   undo("Undone: 8 by  8");
   g.press(34);  // Page Down: "8 by 10", with a pattern of its own
   EXPECT_EQ(f.BoxSize, "8 by 10");
+  g.press(34);  // a stray second key leaves an empty box: no step, and nothing lost
   undo("Undone: 8 by  8");
   EXPECT_TRUE(boxLook(f) == eight && state(f) == tiles);
   undo("Undone: Set tile 0");

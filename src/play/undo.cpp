@@ -168,9 +168,10 @@ void Form1::Recorded(const std::string& action, const std::function<void()>& han
   std::string undone = action, redone = action;
   if (choosesBox) {
     // The box set up anew: with no tile in the old one there is nothing to
-    // take back, and the steps so far are of no use. Undo and redo name the
+    // take back, but the steps so far stay, so a stray second key on the
+    // list cannot lose the box the first one left. Undo and redo name the
     // entry each brings back.
-    if (!before->tileInBox) return StartHistory();
+    if (!before->tileInBox) return;
     undone = before->box.entry;
     redone = BoxSize;
   } else if (before->fields == tileFields(*this)) {
