@@ -266,22 +266,15 @@ QRect screenRect(const QWidget* widget) {
   return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
 }
 
-void post(QAccessibleInterface* iface, QAccessible::Event type) {
+// An event of the interface's widget, or of the interface itself where it
+// has none (a cell of a table).
+template <class Event, class Detail>
+void post(QAccessibleInterface* iface, Detail detail) {
   if (QObject* object = iface->object()) {
-    QAccessibleEvent event(object, type);
+    Event event(object, detail);
     QAccessible::updateAccessibility(&event);
   } else {
-    QAccessibleEvent event(iface, type);
-    QAccessible::updateAccessibility(&event);
-  }
-}
-
-void postState(QAccessibleInterface* iface, QAccessible::State changed) {
-  if (QObject* object = iface->object()) {
-    QAccessibleStateChangeEvent event(object, changed);
-    QAccessible::updateAccessibility(&event);
-  } else {
-    QAccessibleStateChangeEvent event(iface, changed);
+    Event event(iface, detail);
     QAccessible::updateAccessibility(&event);
   }
 }
@@ -384,12 +377,12 @@ void Game::tell(QAccessibleInterface* iface, bool announce) {
   if (added) return;
   Told& was = at->second;
   if (announce) {
-    if (now.name != was.name) post(iface, QAccessible::NameChanged);
-    if (now.description != was.description) post(iface, QAccessible::DescriptionChanged);
+    if (now.name != was.name) post<QAccessibleEvent>(iface, QAccessible::NameChanged);
+    if (now.description != was.description) post<QAccessibleEvent>(iface, QAccessible::DescriptionChanged);
     QAccessible::State changed;
     changed.checked = now.checked != was.checked;
     changed.selected = now.selected != was.selected;
-    if (changed.checked || changed.selected) postState(iface, changed);
+    if (changed.checked || changed.selected) post<QAccessibleStateChangeEvent>(iface, changed);
   }
   was = now;
 }
@@ -421,7 +414,7 @@ void Game::moveFocus(bool announce) {
   if (!announce || (next && !next->isValid())) next = nullptr;
   if (next == focus_) return;
   focus_ = next;
-  if (focus_ && view->isActiveWindow()) post(focus_, QAccessible::Focus);
+  if (focus_ && view->isActiveWindow()) post<QAccessibleEvent>(focus_, QAccessible::Focus);
 }
 
 }  // namespace a11y
