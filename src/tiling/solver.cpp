@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <numeric>
+#include <thread>
 #include <stdexcept>
 #include <type_traits>
 
@@ -27,7 +28,7 @@ class Search {
     int cost;
   };
 
-  Search(const Problem& p, const Preferences* prefs) : layout_(p.lines, p.columns), squares_(p.lines * p.columns) {
+  Search(const Problem& p, const Preferences* prefs, bool reversed) : layout_(p.lines, p.columns), squares_(p.lines * p.columns) {
     for (int b = squares_; b < W * 64; ++b) start_.set(b);  // beyond the box counts as full
     int open = 0;
     for (int line = 0; line < p.lines; ++line) {
@@ -77,6 +78,9 @@ class Search {
     // the hardest to fit later; the search marks pieces by this rank.
     std::vector<int> byRank(ranks_);
     std::iota(byRank.begin(), byRank.end(), 0);
+    // Pieces with as many places keep their order, or take it reversed: the
+    // time to a first tiling can differ widely between the two.
+    if (reversed) std::reverse(byRank.begin(), byRank.end());
     std::stable_sort(byRank.begin(), byRank.end(), [&](int a, int b) { return optionsOf[a] < optionsOf[b]; });
     rank_.resize(ranks_);
     for (int r = 0; r < ranks_; ++r) rank_[byRank[r]] = r;
@@ -437,17 +441,18 @@ struct Lister : Visitor {
 };
 
 
-// The first tiling, within limits.
+// The first tiling, within limits, until another search has answered.
 struct Bounded : Visitor {
   const Limits& limits;
+  const std::atomic<bool>& answered;
   std::optional<Tiling> first;
   std::uint64_t steps = 0;
   bool gaveUp = false;
 
-  explicit Bounded(const Limits& l) : limits(l) {}
+  Bounded(const Limits& l, const std::atomic<bool>& a) : limits(l), answered(a) {}
   bool step() {
     ++steps;
-    gaveUp = (steps & 0xFFF) == 0 && late(limits);
+    gaveUp = (steps & 0xFFF) == 0 && (late(limits) || answered.load(std::memory_order_relaxed));
     return !gaveUp;
   }
   template <class S>
@@ -486,18 +491,18 @@ struct Bargain : Visitor {
 
 // Runs f with a Search wide enough for the box.
 template <class F>
-auto withSearch(const Problem& p, const Preferences* prefs, F&& f) {
+auto withSearch(const Problem& p, const Preferences* prefs, bool reversed, F&& f) {
   check(p);
   const int squares = p.lines * p.columns;
   if (squares <= 64) {
-    Search<1> s(p, prefs);
+    Search<1> s(p, prefs, reversed);
     return f(s);
   }
   if (squares <= 128) {
-    Search<2> s(p, prefs);
+    Search<2> s(p, prefs, reversed);
     return f(s);
   }
-  Search<4> s(p, prefs);
+  Search<4> s(p, prefs, reversed);
   return f(s);
 }
 
@@ -532,31 +537,38 @@ std::vector<Piece> orientations(const Piece& piece) {
 }
 
 std::optional<Tiling> solve(const Problem& problem) {
-  std::optional<Tiling> first;
-  enumerate(problem, [&](const Tiling& t) {
-    first = t;
-    return false;
-  });
-  return first;
+  return solve(problem, Limits{}).tiling;
 }
 
+// Two searches race, the pieces in either order, on threads of their own:
+// the first to decide answers and stops the other.
 Verdict solve(const Problem& problem, const Limits& limits) {
-  return withSearch(problem, nullptr, [&](auto& search) {
-    Bounded v(limits);
-    search.run(v);
-    return Verdict{v.first || !v.gaveUp, std::move(v.first)};
-  });
+  check(problem);
+  std::atomic<bool> answered{false};
+  Verdict answer;
+  const auto race = [&](bool reversed) {
+    Verdict v = withSearch(problem, nullptr, reversed, [&](auto& search) {
+      Bounded b(limits, answered);
+      search.run(b);
+      return Verdict{b.first || !b.gaveUp, std::move(b.first)};
+    });
+    if (v.decided && !answered.exchange(true)) answer = std::move(v);
+  };
+  std::thread other(race, true);
+  race(false);
+  other.join();
+  return answer;
 }
 
 void enumerate(const Problem& problem, const std::function<bool(const Tiling&)>& visit) {
-  withSearch(problem, nullptr, [&](auto& search) {
+  withSearch(problem, nullptr, false, [&](auto& search) {
     Lister v{{}, &visit};
     search.run(v);
   });
 }
 
 std::optional<Tiling> cheapest(const Problem& problem, const Preferences& preferences, std::uint64_t nodeLimit) {
-  return withSearch(problem, &preferences, [&](auto& search) {
+  return withSearch(problem, &preferences, false, [&](auto& search) {
     Bargain v;
     v.limit = nodeLimit;
     search.run(v);

@@ -48,7 +48,8 @@ std::vector<Piece> orientations(const Piece& piece);
 Piece normalised(Piece cells);
 
 // Boxes of up to 256 squares are searched; a larger or malformed problem
-// throws std::invalid_argument.
+// throws std::invalid_argument. Two searches race for a first tiling on
+// threads of their own, so which tiling comes may differ from run to run.
 std::optional<Tiling> solve(const Problem& problem);
 
 // Where a bounded search gives up: at the deadline, or once `stop` is set

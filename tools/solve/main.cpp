@@ -156,6 +156,11 @@ void printTiling(const tiling::Problem& p, const tiling::Tiling& t) {
 }
 
 long printFirst(const tiling::Problem& p, long wanted) {
+  if (wanted == 1) {  // the search for a first tiling is the faster
+    const std::optional<tiling::Tiling> t = tiling::solve(p);
+    if (t) printTiling(p, *t);
+    return t ? 1 : 0;
+  }
   long printed = 0;
   if (wanted > 0) {
     tiling::enumerate(p, [&](const tiling::Tiling& t) {
