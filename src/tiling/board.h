@@ -129,6 +129,24 @@ struct Layout {
   }
 };
 
+// The squares a search starts with filled: the blocked ones and those past
+// the box's end. Returns how many squares are open.
+template <int W>
+int filledAtStart(const Problem& p, const Layout& layout, Bits<W>& start) {
+  for (int b = p.lines * p.columns; b < W * 64; ++b) start.set(b);
+  int open = 0;
+  for (int line = 0; line < p.lines; ++line) {
+    for (int column = 0; column < p.columns; ++column) {
+      if (p.blocked[line * p.columns + column]) {
+        start.set(layout.bit(line, column));
+      } else {
+        ++open;
+      }
+    }
+  }
+  return open;
+}
+
 constexpr int kMaxSquares = 256;
 constexpr int kMaxPieces = 64;
 

@@ -61,17 +61,7 @@ class Census {
 
   explicit Census(const Problem& p)
       : layout_(oriented(p)), squares_(p.lines * p.columns), maps_(detail::symmetries(p, layout_)) {
-    for (int b = squares_; b < W * 64; ++b) start_.set(b);  // beyond the box counts as full
-    int open = 0, area = 0, largest = 1;
-    for (int line = 0; line < p.lines; ++line) {
-      for (int column = 0; column < p.columns; ++column) {
-        if (p.blocked[line * p.columns + column]) {
-          start_.set(layout_.bit(line, column));
-        } else {
-          ++open;
-        }
-      }
-    }
+    int open = filledAtStart(p, layout_, start_), area = 0, largest = 1;
     int smallest = kMaxSquares, divisor = 0;
     std::vector<std::vector<Bits<W>>> byPiece(p.pieces.size());
     for (int piece = 0; piece < static_cast<int>(p.pieces.size()); ++piece) {

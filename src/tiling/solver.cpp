@@ -29,17 +29,7 @@ class Search {
   };
 
   Search(const Problem& p, const Preferences* prefs, bool reversed) : layout_(p.lines, p.columns), squares_(p.lines * p.columns) {
-    for (int b = squares_; b < W * 64; ++b) start_.set(b);  // beyond the box counts as full
-    int open = 0;
-    for (int line = 0; line < p.lines; ++line) {
-      for (int column = 0; column < p.columns; ++column) {
-        if (p.blocked[line * p.columns + column]) {
-          start_.set(layout_.bit(line, column));
-        } else {
-          ++open;
-        }
-      }
-    }
+    const int open = filledAtStart(p, layout_, start_);
     int area = 0, largest = 0;
     size_.resize(p.pieces.size());
     for (int piece = 0; piece < static_cast<int>(p.pieces.size()); ++piece) {
