@@ -12,20 +12,9 @@
 #include "tiling/solver.h"
 
 namespace tiling {
-
 namespace {
 
 using namespace detail;
-
-// Which placements of one piece the count keeps when the box has
-// symmetries: only the first of each class of placements that the
-// symmetries map onto each other. Every tiling then stands for the whole
-// class of its placement, and only the symmetries that keep that placement
-// can map the tiling onto itself.
-struct Orbit {
-  std::uint64_t size = 1;  // placements in the class
-  std::vector<int> keeps;  // the symmetries that map the placement onto itself
-};
 
 // Options at a square are listed by which of the next kNear squares are
 // already filled, so that most of the options that would not fit are
@@ -40,26 +29,23 @@ constexpr int kNear = W == 1 ? 6 : 4;
 constexpr int kMemoBits = 16;
 constexpr int kMemoDepths = 5;
 
+// The tilings of a box. With `keptBy`, only those that the box's symmetry
+// of that number maps onto themselves: each piece is used once, so such a
+// symmetry maps every piece onto itself, and only the placements it keeps
+// take part.
 template <int W>
 class Census {
  public:
-  struct Placed {
-    int piece;
-    Bits<W> squares;
-  };
-  // A position the threads take from a common list, one at a time.
+  // A position the threads take from a common list, one at a time, and how
+  // many tilings each tiling that follows it stands for.
   struct Task {
     Bits<W> board;
     std::uint64_t used = 0;  // by piece
     int depth = 0;           // pieces set down
-    const Orbit* orbit;
-    std::vector<Placed> path;
-  };
-  struct Totals {
-    std::uint64_t tilings = 0, kept = 0;  // kept: see Worker::found
+    std::uint64_t weight = 1;
   };
 
-  explicit Census(const Problem& p)
+  explicit Census(const Problem& p, int keptBy = -1)
       : layout_(oriented(p)), squares_(p.lines * p.columns), maps_(detail::symmetries(p, layout_)) {
     int open = filledAtStart(p, layout_, start_), area = 0, largest = 1;
     int smallest = kMaxSquares, divisor = 0;
@@ -79,7 +65,8 @@ class Census {
           for (int column = 0; column + width <= p.columns; ++column) {
             Bits<W> mask;
             for (const Cell& c : form) mask.set(layout_.bit(line + c.line, column + c.column));
-            if (!mask.intersects(start_)) byPiece[piece].push_back(mask);
+            if (mask.intersects(start_) || (keptBy >= 0 && image(mask, maps_[keptBy]) != mask)) continue;
+            byPiece[piece].push_back(mask);
           }
         }
       }
@@ -91,12 +78,10 @@ class Census {
     memoDepth_ = std::max(1, open / largest / 2);
     list(byPiece);
     if (area < open) return;  // no tiling
-    if (exact_ && pieces_) {
+    if (exact_ && pieces_ && keptBy < 0) {
       restrict(byPiece);
     } else {
-      everyMap_.size = 1;
-      for (int m = 0; m < static_cast<int>(maps_.size()); ++m) everyMap_.keeps.push_back(m);
-      starts_.push_back({start_, 0, 0, &everyMap_, {}});
+      starts_.push_back({start_, 0, 0, 1});
     }
   }
 
@@ -104,7 +89,7 @@ class Census {
 
   // Shares the count between threads, the calling one among them, and sums
   // what they found; progress is called on the calling thread.
-  Totals run(int threads, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
+  std::uint64_t run(int threads, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
     const std::vector<Task> tasks = split();
     Shared shared{limits, {}, {}, {}};
     std::vector<std::unique_ptr<Worker>> workers;
@@ -120,8 +105,8 @@ class Census {
     }
     work(*workers[0]);
     for (std::thread& h : helpers) h.join();
-    Totals sum;
-    for (const auto& w : workers) sum.tilings += w->totals().tilings, sum.kept += w->totals().kept;
+    std::uint64_t sum = 0;
+    for (const auto& w : workers) sum += w->tilings();
     stopped = shared.stop.load();
     return sum;
   }
@@ -141,39 +126,33 @@ class Census {
   class Worker {
    public:
     Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress)
-        : c_(c), shared_(s), progress_(progress), owner_(c.squares_, -1) {}
+        : c_(c), shared_(s), progress_(progress), memo_(std::size_t{1} << kMemoBits) {}
 
     bool stopped() const { return stopped_; }
-    const Totals& totals() const { return totals_; }
+    std::uint64_t tilings() const { return tilings_; }
 
     void run(const Task& t) {
       task_ = &t;
-      path_ = t.path;
-      found_ = published_ = kept_ = 0;
-      if (t.orbit->keeps.empty()) {
-        dive<false>(t.board, t.used, t.depth);
-        kept_ = found_;
-      } else {
-        dive<true>(t.board, t.used, t.depth);
-      }
+      found_ = published_ = 0;
+      dive(t.board, t.used, t.depth);
       publish();
-      totals_.tilings += t.orbit->size * found_;
-      totals_.kept += t.orbit->size * kept_;
+      tilings_ += t.weight * found_;
     }
 
    private:
     // Sets the next square to fill, lowest first, with each option that
-    // fits there; `Inspect` follows the pieces set down, for the tilings
-    // some symmetry may map onto themselves, and keeps no counts.
-    template <bool Inspect>
+    // fits there.
     void dive(const Bits<W> board, std::uint64_t used, int depth) {
       const int at = board.lowestClear();
-      if (at >= c_.squares_) return found<Inspect>();
+      if (at >= c_.squares_) {
+        ++found_;
+        return;
+      }
       if (c_.exact_ && (c_.pieces_ & ~used & ~c_.later_[at])) return;
       if ((++steps_ & 0xFFF) == 0) checkIn();
       if (stopped_) return;
       Memo* memo = nullptr;
-      if (!Inspect && depth >= c_.memoDepth_ && depth < c_.memoDepth_ + kMemoDepths) {
+      if (depth >= c_.memoDepth_ && depth < c_.memoDepth_ + kMemoDepths) {
         memo = &memo_[slot(board, used)];
         if (memo->used == used && memo->board == board) {
           found_ += memo->count;
@@ -184,34 +163,12 @@ class Census {
       c_.fitting(board, used, at, [&](int piece, const Bits<W>& mask) {
         const Bits<W> next = board | mask;
         if (c_.lone(next) || c_.closesOff(next, mask)) return;
-        if constexpr (Inspect) path_.push_back({piece, mask});
-        dive<Inspect>(next, used | std::uint64_t{1} << piece, depth + 1);
-        if constexpr (Inspect) path_.pop_back();
+        dive(next, used | std::uint64_t{1} << piece, depth + 1);
       });
       if (memo && !stopped_) *memo = {board, used, found_ - before};
     }
 
-    // Burnside: the classes are the average number of tilings a symmetry
-    // keeps, so each tiling adds the symmetries that map it onto itself.
-    template <bool Inspect>
-    void found() {
-      ++found_;
-      if constexpr (Inspect) {
-        for (const Placed& p : path_)
-          for (int b = 0; b < c_.squares_; ++b)
-            if (p.squares.test(b)) owner_[b] = p.piece;
-        ++kept_;  // the identity
-        for (int m : task_->orbit->keeps) {
-          const std::vector<int>& map = c_.maps_[m];
-          bool same = true;
-          for (int b = 0; b < c_.squares_ && same; ++b) same = owner_[map[b]] == owner_[b];
-          kept_ += same;
-        }
-      }
-    }
-
     std::size_t slot(const Bits<W>& board, std::uint64_t used) {
-      if (memo_.empty()) memo_.resize(std::size_t{1} << kMemoBits);
       std::uint64_t h = used * 0x9E3779B97F4A7C15u;
       for (int i = 0; i < W; ++i) h = (h ^ board.w[i]) * 0xC2B2AE3D27D4EB4Fu;
       return h >> (64 - kMemoBits);
@@ -228,7 +185,7 @@ class Census {
       if (progress_ && *progress_ && (steps_ & 0xFFFFF) == 0) (*progress_)(shared_.tilings.load());
     }
     void publish() {
-      shared_.tilings += task_->orbit->size * (found_ - published_);
+      shared_.tilings += task_->weight * (found_ - published_);
       published_ = found_;
     }
 
@@ -236,12 +193,9 @@ class Census {
     Shared& shared_;
     const std::function<void(std::uint64_t)>* progress_;
     std::vector<Memo> memo_;
-    std::vector<Placed> path_;
-    std::vector<int> owner_;  // piece on each search square; blocked ones stay -1
     const Task* task_ = nullptr;
-    std::uint64_t steps_ = 0, found_ = 0, published_ = 0, kept_ = 0;
+    std::uint64_t steps_ = 0, found_ = 0, published_ = 0, tilings_ = 0;
     bool stopped_ = false;
-    Totals totals_;
   };
 
   // The box numbered from the corner, and a square box along the side,
@@ -358,27 +312,22 @@ class Census {
   }
 
   // Every tiling uses every piece: the one with the fewest placements is set
-  // down first, in the first placement of each class only.
+  // down first, in the first placement of each class only, and each tiling
+  // found stands for the whole class of that placement.
   void restrict(const std::vector<std::vector<Bits<W>>>& byPiece) {
     int piece = -1;
     for (int q = 0; q < static_cast<int>(byPiece.size()); ++q) {
       if (((pieces_ >> q) & 1) && (piece < 0 || byPiece[q].size() < byPiece[piece].size())) piece = q;
     }
-    orbits_.reserve(byPiece[piece].size());
     for (const Bits<W>& mask : byPiece[piece]) {
-      Orbit o;
       std::vector<Bits<W>> seen{mask};
       bool first = true;
       for (int m = 0; m < static_cast<int>(maps_.size()) && first; ++m) {
         const Bits<W> i = image(mask, maps_[m]);
         first = !before(i, mask);
-        if (i == mask) o.keeps.push_back(m);
         if (std::find(seen.begin(), seen.end(), i) == seen.end()) seen.push_back(i);
       }
-      if (!first) continue;
-      o.size = seen.size();
-      orbits_.push_back(std::move(o));
-      starts_.push_back({start_ | mask, std::uint64_t{1} << piece, 1, &orbits_.back(), {{piece, mask}}});
+      if (first) starts_.push_back({start_ | mask, std::uint64_t{1} << piece, 1, seen.size()});
     }
   }
 
@@ -399,9 +348,7 @@ class Census {
         if (exact_ && (pieces_ & ~t.used & ~later_[at])) continue;
         fitting(t.board, t.used, at, [&](int piece, const Bits<W>& mask) {
           if (lone(t.board | mask) || closesOff(t.board | mask, mask)) return;
-          Task child{t.board | mask, t.used | std::uint64_t{1} << piece, t.depth + 1, t.orbit, t.path};
-          child.path.push_back({piece, mask});
-          next.push_back(std::move(child));
+          next.push_back({t.board | mask, t.used | std::uint64_t{1} << piece, t.depth + 1, t.weight});
         });
       }
       tasks = std::move(next);
@@ -426,8 +373,6 @@ class Census {
   std::vector<std::uint64_t> present_; // by square and filled squares after it: pieces with options
   std::vector<std::uint32_t> bounds_;  // the same, then by piece: where its options start in masks_
   std::vector<std::uint64_t> later_;   // by square: pieces with options there or later
-  std::vector<Orbit> orbits_;
-  Orbit everyMap_;
   std::vector<Task> starts_;
 };
 
@@ -450,16 +395,22 @@ int threadsFor(int asked) {
 Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress, int threads) {
   return withCensus(problem, [&](auto&& census) {
     bool stopped = false;
-    const auto sum = census.run(threadsFor(threads), nullptr, &progress, stopped);
-    return Count{sum.tilings, sum.kept / census.symmetries(), census.symmetries()};
+    const std::uint64_t tilings = census.run(threadsFor(threads), nullptr, &progress, stopped);
+    // Burnside: the classes are the average number of tilings that each
+    // symmetry, the identity among them, maps onto themselves.
+    std::uint64_t kept = tilings;
+    for (int m = 0; m + 1 < census.symmetries(); ++m) {
+      kept += std::decay_t<decltype(census)>(problem, m).run(threadsFor(threads), nullptr, nullptr, stopped);
+    }
+    return Count{tilings, kept / census.symmetries(), census.symmetries()};
   });
 }
 
 Tally count(const Problem& problem, const Limits& limits, int threads) {
   return withCensus(problem, [&](auto&& census) {
     bool stopped = false;
-    const auto sum = census.run(threadsFor(threads), &limits, nullptr, stopped);
-    return Tally{!stopped, sum.tilings};
+    const std::uint64_t tilings = census.run(threadsFor(threads), &limits, nullptr, stopped);
+    return Tally{!stopped, tilings};
   });
 }
 
