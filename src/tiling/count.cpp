@@ -152,7 +152,7 @@ class Census {
       if ((++steps_ & 0xFFF) == 0) checkIn();
       if (stopped_) return;
       Memo* memo = nullptr;
-      if (depth >= c_.memoDepth_ && depth < c_.memoDepth_ + kMemoDepths) {
+      if (remembers(depth)) {
         memo = &memo_[slot(board, used)];
         if (memo->used == used && memo->board == board) {
           found_ += memo->count;
@@ -160,13 +160,26 @@ class Census {
         }
       }
       const std::uint64_t before = found_;
+      // The pieces that fit are gathered first and the memo entries of
+      // their positions fetched, so that the memory has them by the time
+      // they are looked up.
+      const std::size_t first = next_.size();
       c_.fitting(board, used, at, [&](int piece, const Bits<W>& mask) {
         const Bits<W> next = board | mask;
         if (c_.lone(next) || c_.closesOff(next, mask)) return;
-        dive(next, used | std::uint64_t{1} << piece, depth + 1);
+        const std::uint64_t nowUsed = used | std::uint64_t{1} << piece;
+        next_.push_back({next, nowUsed});
+        if (remembers(depth + 1)) __builtin_prefetch(&memo_[slot(next, nowUsed)]);
       });
+      for (std::size_t i = first; i < next_.size(); ++i) {
+        const Position p = next_[i];
+        dive(p.board, p.used, depth + 1);
+      }
+      next_.resize(first);
       if (memo && !stopped_) *memo = {board, used, found_ - before};
     }
+
+    bool remembers(int depth) const { return depth >= c_.memoDepth_ && depth < c_.memoDepth_ + kMemoDepths; }
 
     std::size_t slot(const Bits<W>& board, std::uint64_t used) {
       std::uint64_t h = used * 0x9E3779B97F4A7C15u;
@@ -193,6 +206,11 @@ class Census {
     Shared& shared_;
     const std::function<void(std::uint64_t)>* progress_;
     std::vector<Memo> memo_;
+    struct Position {
+      Bits<W> board;
+      std::uint64_t used;
+    };
+    std::vector<Position> next_;  // the positions still to visit, on the way down
     const Task* task_ = nullptr;
     std::uint64_t steps_ = 0, found_ = 0, published_ = 0, tilings_ = 0;
     bool stopped_ = false;
@@ -252,7 +270,10 @@ class Census {
   // The options by the square they fill first, each square's by which of
   // the squares after it are filled, then by piece.
   void list(const std::vector<std::vector<Bits<W>>>& byPiece) {
-    nearMask_ = (std::uint64_t{1} << kNear<W>) - 1;
+    // On small boxes the two squares just after it in its line and the four
+    // about it in the next line tell most; else the next kNear squares.
+    lowBits_ = W == 1 && layout_.run > 5 ? 2 : kNear<W>;
+    highShift_ = layout_.run - 3;
     stride_ = static_cast<int>(byPiece.size()) + 1;
     std::vector<std::vector<std::vector<Bits<W>>>> at(squares_, std::vector<std::vector<Bits<W>>>(byPiece.size()));
     std::vector<std::uint64_t> here(squares_, 0);
@@ -266,12 +287,12 @@ class Census {
     later_.assign(squares_ + 1, 0);
     for (int b = squares_ - 1; b >= 0; --b) later_[b] = later_[b + 1] | here[b];
     for (int b = 0; b < squares_; ++b) {
-      for (std::uint64_t filled = 0; filled <= nearMask_; ++filled) {
+      for (std::uint32_t filled = 0; filled < (1u << kNear<W>); ++filled) {
         std::uint64_t present = 0;
         for (int piece = 0; piece + 1 < stride_; ++piece) {
           bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
           for (const Bits<W>& mask : at[b][piece]) {
-            if (window<1>(mask, b + 1, 0).w[0] & filled) continue;
+            if (near(window<1>(mask, b + 1, 0).w[0]) & filled) continue;
             masks_.push_back(mask);
             present |= std::uint64_t{1} << piece;
           }
@@ -282,11 +303,18 @@ class Census {
     }
   }
 
+  // Which of the squares the options are listed by are in `after`, a set
+  // of the squares after a square.
+  std::uint32_t near(std::uint64_t after) const {
+    const std::uint64_t low = after & ((std::uint64_t{1} << lowBits_) - 1);
+    return static_cast<std::uint32_t>(lowBits_ == kNear<W> ? low : low | ((after >> highShift_) & 15) << lowBits_);
+  }
+
   // Calls f(piece, squares) for each unused piece's option at square `at`
   // that misses the board.
   template <class F>
   [[gnu::always_inline]] void fitting(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
-    const std::uint32_t key = at << kNear<W> | (window<1>(board, at + 1, ~std::uint64_t{0}).w[0] & nearMask_);
+    const std::uint32_t key = at << kNear<W> | near(window<1>(board, at + 1, ~std::uint64_t{0}).w[0]);
     const std::uint32_t* bounds = bounds_.data() + key * stride_;
     for (std::uint64_t left = present_[key] & ~used; left; left &= left - 1) {
       const int piece = std::countr_zero(left);
@@ -367,7 +395,7 @@ class Census {
   int reach_ = 1;          // steps of growth that show a region smaller than two of the smallest pieces
   std::vector<char> fits_;  // by size: whether a closed region may be filled
   int memoDepth_ = 1;
-  std::uint64_t nearMask_ = 0;
+  int lowBits_ = kNear<W>, highShift_ = 0;  // see near()
   int stride_ = 1;                     // pieces and one
   std::vector<Bits<W>> masks_;         // the options' squares, in lists
   std::vector<std::uint64_t> present_; // by square and filled squares after it: pieces with options
