@@ -76,8 +76,12 @@ class Census {
     for (int n = 0; n <= squares_; ++n) fits_.push_back(n % divisor == 0 && n >= smallest);
     loneIsDead_ = smallest > 1;
     memoDepth_ = std::max(1, open / largest / 2);
+    bool placeless = false;  // a piece that every tiling needs has no place
+    for (std::size_t piece = 0; piece < p.pieces.size(); ++piece) {
+      placeless |= exact_ && !p.pieces[piece].empty() && byPiece[piece].empty();
+    }
+    if (area < open || placeless) return;  // no tiling
     list(byPiece);
-    if (area < open) return;  // no tiling
     if (exact_ && pieces_ && keptBy < 0) {
       restrict(byPiece);
     } else {
@@ -91,6 +95,7 @@ class Census {
   // what they found; progress is called on the calling thread.
   std::uint64_t run(int threads, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
     const std::vector<Task> tasks = split();
+    threads = std::min(threads, static_cast<int>(tasks.size()));
     Shared shared{limits, {}, {}, {}};
     std::vector<std::unique_ptr<Worker>> workers;
     for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(*this, shared, t == 0 ? progress : nullptr));
@@ -103,7 +108,7 @@ class Census {
     } catch (const std::system_error&) {
       // No more threads to be had: those running take every task between them.
     }
-    work(*workers[0]);
+    if (threads > 0) work(*workers[0]);
     for (std::thread& h : helpers) h.join();
     std::uint64_t sum = 0;
     for (const auto& w : workers) sum += w->tilings();
@@ -205,6 +210,8 @@ class Census {
     const Census& c_;
     Shared& shared_;
     const std::function<void(std::uint64_t)>* progress_;
+    // Made and cleared before the threads start: their page faults would
+    // queue on the same lock and cost a third of the count on two threads.
     std::vector<Memo> memo_;
     struct Position {
       Bits<W> board;
