@@ -371,22 +371,56 @@ class Census {
 
   // Every tiling uses every piece: the one with the fewest placements is set
   // down first, in the first placement of each class only, and each tiling
-  // found stands for the whole class of that placement.
+  // found stands for the whole class of that placement. Where symmetries
+  // keep that placement, they still map tilings onto each other: the piece
+  // with the next fewest placements is then set down in the first placement
+  // of each class under those symmetries.
   void restrict(const std::vector<std::vector<Bits<W>>>& byPiece) {
-    int piece = -1;
-    for (int q = 0; q < static_cast<int>(byPiece.size()); ++q) {
-      if (((pieces_ >> q) & 1) && (piece < 0 || byPiece[q].size() < byPiece[piece].size())) piece = q;
-    }
-    for (const Bits<W>& mask : byPiece[piece]) {
-      std::vector<Bits<W>> seen{mask};
-      bool first = true;
-      for (int m = 0; m < static_cast<int>(maps_.size()) && first; ++m) {
-        const Bits<W> i = image(mask, maps_[m]);
-        first = !before(i, mask);
-        if (std::find(seen.begin(), seen.end(), i) == seen.end()) seen.push_back(i);
+    const auto fewest = [&](std::uint64_t among) {
+      int piece = -1;
+      for (int q = 0; q < static_cast<int>(byPiece.size()); ++q) {
+        if (((among >> q) & 1) && (piece < 0 || byPiece[q].size() < byPiece[piece].size())) piece = q;
       }
-      if (first) starts_.push_back({start_ | mask, std::uint64_t{1} << piece, 1, seen.size()});
+      return piece;
+    };
+    std::vector<int> every(maps_.size());
+    std::iota(every.begin(), every.end(), 0);
+    const int piece = fewest(pieces_), next = fewest(pieces_ & ~(std::uint64_t{1} << piece));
+    for (const Bits<W>& mask : byPiece[piece]) {
+      const Orbit o = orbit(mask, every);
+      if (!o.first) continue;
+      const Bits<W> board = start_ | mask;
+      if (o.keptBy.empty() || next < 0) {
+        starts_.push_back({board, std::uint64_t{1} << piece, 1, o.size});
+        continue;
+      }
+      for (const Bits<W>& second : byPiece[next]) {
+        const Orbit p = orbit(second, o.keptBy);
+        if (p.first && !second.intersects(board)) {
+          starts_.push_back({board | second, std::uint64_t{1} << piece | std::uint64_t{1} << next, 2, o.size * p.size});
+        }
+      }
     }
+  }
+
+  struct Orbit {
+    bool first = true;          // the placement comes before all its images
+    std::uint64_t size = 1;     // distinct images, the placement among them
+    std::vector<int> keptBy;    // the symmetries that map it onto itself
+  };
+  // A placement's images under some of the box's symmetries, which make a
+  // group with the identity.
+  Orbit orbit(const Bits<W>& mask, const std::vector<int>& maps) const {
+    Orbit o;
+    std::vector<Bits<W>> seen{mask};
+    for (int m : maps) {
+      const Bits<W> i = image(mask, maps_[m]);
+      o.first = o.first && !before(i, mask);
+      if (i == mask) o.keptBy.push_back(m);
+      if (std::find(seen.begin(), seen.end(), i) == seen.end()) seen.push_back(i);
+    }
+    o.size = seen.size();
+    return o;
   }
 
   // The starting positions taken a few pieces further, for tasks enough to
