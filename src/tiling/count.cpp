@@ -353,10 +353,9 @@ class Census {
     }
   }
 
-  Bits<W> image(const Bits<W>& mask, const std::vector<int>& map) const {
+  static Bits<W> image(Bits<W> mask, const std::vector<int>& map) {
     Bits<W> out;
-    for (int b = 0; b < squares_; ++b)
-      if (mask.test(b)) out.set(map[b]);
+    for (int b; (b = mask.lowest()) < W * 64; mask.w[b >> 6] &= mask.w[b >> 6] - 1) out.set(map[b]);
     return out;
   }
 
