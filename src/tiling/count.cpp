@@ -188,22 +188,33 @@ class Census {
         }
       }
       const std::uint64_t before = found_;
-      // The pieces that fit are gathered first and the memo entries of
-      // their positions fetched, so that the memory has them by the time
-      // they are looked up.
-      const std::size_t first = next_.size();
-      c_.fitting(board, used, at, [&](int piece, const Bits<W>& mask) {
-        const Bits<W> next = board | mask;
-        if (c_.lone(next) || c_.closesOff(next, mask)) return;
-        const std::uint64_t nowUsed = used | std::uint64_t{1} << piece;
-        next_.push_back({next, nowUsed});
-        if (remembers(depth + 1)) __builtin_prefetch(&memo_[slot(next, nowUsed)]);
+      // The positions that follow are gathered before any is visited: first
+      // every option, kept where it fits and leaves no lone square (tested
+      // without a branch to mispredict), then those that close off no
+      // region, their memo entries fetched meanwhile so that the memory has
+      // them by the time they are looked up.
+      const std::size_t first = top_;
+      std::size_t n = first;
+      c_.options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
+        if (next_.size() < n + (end - m)) next_.resize(2 * (n + (end - m)));
+        for (; m != end; ++m) {
+          next_[n] = {board | *m, used | bit};
+          n += !m->intersects(board) && !c_.lone(next_[n].board);
+        }
       });
-      for (std::size_t i = first; i < next_.size(); ++i) {
+      std::size_t kept = first;
+      for (std::size_t i = first; i < n; ++i) {
+        const Position p = next_[i];
+        if (c_.closesOff(p.board, p.board & ~board)) continue;
+        next_[kept++] = p;
+        if (remembers(depth + 1)) __builtin_prefetch(&memo_[slot(p.board, p.used)]);
+      }
+      top_ = kept;
+      for (std::size_t i = first; i < kept; ++i) {
         const Position p = next_[i];
         dive(p.board, p.used, depth + 1);
       }
-      next_.resize(first);
+      top_ = first;
       if (memo && !stopped_) *memo = {board, used, found_ - before};
     }
 
@@ -241,6 +252,7 @@ class Census {
       std::uint64_t used;
     };
     std::vector<Position> next_;  // the positions still to visit, on the way down
+    std::size_t top_ = 0;         // where next_ ends
     const Task* task_ = nullptr;
     std::uint64_t steps_ = 0, found_ = 0, published_ = 0, tilings_ = 0;
     bool stopped_ = false;
@@ -340,17 +352,26 @@ class Census {
     return static_cast<std::uint32_t>(lowBits_ == kNear<W> ? low : low | ((after >> highShift_) & 15) << lowBits_);
   }
 
-  // Calls f(piece, squares) for each unused piece's option at square `at`
-  // that misses the board.
+  // Calls f(piece's bit, first, end) with the options of each unused piece
+  // at square `at` that the squares near it allow.
   template <class F>
-  [[gnu::always_inline]] void fitting(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
+  [[gnu::always_inline]] void options(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
     const std::uint32_t key = at << kNear<W> | near(window<1>(board, at + 1, ~std::uint64_t{0}).w[0]);
     const std::uint32_t* bounds = bounds_.data() + key * stride_;
     for (std::uint64_t left = present_[key] & ~used; left; left &= left - 1) {
       const int piece = std::countr_zero(left);
-      for (const Bits<W>*m = masks_.data() + bounds[piece], *end = masks_.data() + bounds[piece + 1]; m != end; ++m)
-        if (!m->intersects(board)) f(piece, *m);
+      f(left & -left, masks_.data() + bounds[piece], masks_.data() + bounds[piece + 1]);
     }
+  }
+
+  // Calls f(piece's bit, squares) for each unused piece's option at square
+  // `at` that misses the board.
+  template <class F>
+  void fitting(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
+    options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
+      for (; m != end; ++m)
+        if (!m->intersects(board)) f(bit, *m);
+    });
   }
 
   static Bits<W> image(Bits<W> mask, const std::vector<int>& map) {
@@ -437,9 +458,9 @@ class Census {
           continue;
         }
         if (exact_ && (pieces_ & ~t.used & ~later_[at])) continue;
-        fitting(t.board, t.used, at, [&](int piece, const Bits<W>& mask) {
+        fitting(t.board, t.used, at, [&](std::uint64_t bit, const Bits<W>& mask) {
           if (lone(t.board | mask) || closesOff(t.board | mask, mask)) return;
-          next.push_back({t.board | mask, t.used | std::uint64_t{1} << piece, t.depth + 1, t.weight});
+          next.push_back({t.board | mask, t.used | bit, t.depth + 1, t.weight});
         });
       }
       tasks = std::move(next);
