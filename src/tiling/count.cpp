@@ -33,10 +33,6 @@ constexpr int kNear = W == 1 ? 6 : 4;
 constexpr int kMemoBits = 16;
 constexpr int kMemoDepths = 5;
 
-// The tilings of a box. With `keptBy`, only those that the box's symmetry
-// of that number maps onto themselves: each piece is used once, so such a
-// symmetry maps every piece onto itself, and only the placements it keeps
-// take part.
 // A table in large pages where the system gives them: a fresh table of
 // small pages costs a page fault for every 4 KiB, as long as a small count.
 struct Release {
@@ -56,6 +52,10 @@ Table<T> table(std::size_t entries) {
   return Table<T>(static_cast<T*>(p));
 }
 
+// The tilings of a box. With `keptBy`, only those that the box's symmetry
+// of that number maps onto themselves: each piece is used once, so such a
+// symmetry maps every piece onto itself, and only the placements it keeps
+// take part.
 template <int W>
 class Census {
  public:
