@@ -154,7 +154,9 @@ class Census {
   class Worker {
    public:
     Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress)
-        : c_(c), shared_(s), progress_(progress), memo_(table<Memo>(std::size_t{1} << kMemoBits)) {}
+        : c_(c), shared_(s), progress_(progress), memo_(table<Memo>(std::size_t{1} << kMemoBits)),
+          next_(static_cast<std::size_t>(c.widest_) * (std::popcount(c.pieces_) + 1)),
+          top_(next_.data()) {}
 
     bool stopped() const { return stopped_; }
     std::uint64_t tilings() const { return tilings_; }
@@ -193,27 +195,22 @@ class Census {
       // without a branch to mispredict), then those that close off no
       // region, their memo entries fetched meanwhile so that the memory has
       // them by the time they are looked up.
-      const std::size_t first = top_;
-      std::size_t n = first;
+      Position* const first = top_;
+      Position* n = first;
       c_.options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
-        if (next_.size() < n + (end - m)) next_.resize(2 * (n + (end - m)));
         for (; m != end; ++m) {
-          next_[n] = {board | *m, used | bit};
-          n += !m->intersects(board) && !c_.lone(next_[n].board);
+          *n = {board | *m, used | bit};
+          n += !m->intersects(board) && !c_.lone(n->board);
         }
       });
-      std::size_t kept = first;
-      for (std::size_t i = first; i < n; ++i) {
-        const Position p = next_[i];
-        if (c_.closesOff(p.board, p.board & ~board)) continue;
-        next_[kept++] = p;
-        if (remembers(depth + 1)) __builtin_prefetch(&memo_[slot(p.board, p.used)]);
+      Position* kept = first;
+      for (const Position* p = first; p != n; ++p) {
+        if (c_.closesOff(p->board, p->board & ~board)) continue;
+        if (remembers(depth + 1)) __builtin_prefetch(&memo_[slot(p->board, p->used)]);
+        *kept++ = *p;
       }
       top_ = kept;
-      for (std::size_t i = first; i < kept; ++i) {
-        const Position p = next_[i];
-        dive(p.board, p.used, depth + 1);
-      }
+      for (const Position* p = first; p != kept; ++p) dive(p->board, p->used, depth + 1);
       top_ = first;
       if (memo && !stopped_) *memo = {board, used, found_ - before};
     }
@@ -251,8 +248,10 @@ class Census {
       Bits<W> board;
       std::uint64_t used;
     };
-    std::vector<Position> next_;  // the positions still to visit, on the way down
-    std::size_t top_ = 0;         // where next_ ends
+    // The positions still to visit, on the way down: at most every option
+    // at a square for each piece set down.
+    std::vector<Position> next_;
+    Position* top_;
     const Task* task_ = nullptr;
     std::uint64_t steps_ = 0, found_ = 0, published_ = 0, tilings_ = 0;
     bool stopped_ = false;
@@ -341,6 +340,7 @@ class Census {
         }
         bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
         present_.push_back(present);
+        widest_ = std::max<int>(widest_, bounds_.back() - bounds_[bounds_.size() - stride_]);
       }
     }
   }
@@ -481,6 +481,7 @@ class Census {
   int memoDepth_ = 1;
   int lowBits_ = kNear<W>, highShift_ = 0;  // see near()
   int stride_ = 1;                     // pieces and one
+  int widest_ = 0;                     // the most options listed together
   std::vector<Bits<W>> masks_;         // the options' squares, in lists
   std::vector<std::uint64_t> present_; // by square and filled squares after it: pieces with options
   std::vector<std::uint32_t> bounds_;  // the same, then by piece: where its options start in masks_
