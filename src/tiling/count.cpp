@@ -311,10 +311,11 @@ class Census {
   // The options by the square they fill first, each square's by which of
   // the squares after it are filled, then by piece.
   void list(const std::vector<std::vector<Bits<W>>>& byPiece) {
-    // On small boxes the two squares just after it in its line and the four
-    // about it in the next line tell most; else the next kNear squares.
+    // On small boxes the two squares just after it in its line and, in the
+    // next line, the square beside it, the one before and the two after
+    // tell most; else the next kNear squares.
     lowBits_ = W == 1 && layout_.run > 5 ? 2 : kNear<W>;
-    highShift_ = layout_.run - 3;
+    highShift_ = layout_.run - 2;
     stride_ = static_cast<int>(byPiece.size()) + 1;
     std::vector<std::vector<std::vector<Bits<W>>>> at(squares_, std::vector<std::vector<Bits<W>>>(byPiece.size()));
     std::vector<std::uint64_t> here(squares_, 0);
