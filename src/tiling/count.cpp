@@ -375,9 +375,13 @@ class Census {
     });
   }
 
+  // Where a symmetry sends a placement, square by square.
   static Bits<W> image(Bits<W> mask, const std::vector<int>& map) {
     Bits<W> out;
-    for (int b; (b = mask.lowest()) < W * 64; mask.w[b >> 6] &= mask.w[b >> 6] - 1) out.set(map[b]);
+    for (int b = mask.lowest(); b < W * 64; b = mask.lowest()) {
+      out.set(map[b]);
+      mask.w[b >> 6] ^= std::uint64_t{1} << (b & 63);
+    }
     return out;
   }
 
