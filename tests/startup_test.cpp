@@ -59,7 +59,9 @@ TEST(StartUp, EveryBoxSetsUpInsideTheWindowOnEveryScreenAndScale) {
           f.ActionIndex = f.BoxSquares - 1;  // a video's pointer aims at the middle of the last square
           f.ActionLetter = "S";
           ASSERT_NO_THROW(f.SetMouse());
-          EXPECT_NEAR(f.TargetX * 15, grid.left() + grid.width() - f.CellWidth / 2, 3 * grid.cols());
+          EXPECT_TRUE(f.AnchorRow == grid.rows() - 2 && f.AnchorCol == grid.cols() - 2);
+          EXPECT_NEAR(f.TargetX * f.TwipsPerPixel, grid.left() + f.CellWidth * (grid.cols() - 1.5f), 0.1f);
+          EXPECT_NEAR(f.TargetY * f.TwipsPerPixel, grid.top() + f.CellHeight * (grid.rows() - 1.5f), 0.1f);
         }
       }
       EXPECT_EQ(g.sys.messages, std::vector<std::string>{});
