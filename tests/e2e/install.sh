@@ -22,13 +22,6 @@ exec_name=$(sed -n 's/^Exec=//p' "$entry") icon_name=$(sed -n 's/^Icon=//p' "$en
 icon="$prefix/share/icons/hicolor/48x48/apps/$icon_name.png"
 [[ "$(identify -format %wx%h "$icon" 2>/dev/null)" == 48x48 ]] || fail "no 48x48 icon $icon"
 
-mkdir "$work/elsewhere"
-cd "$work/elsewhere"
-export KARVELON_MUTE=1
-start_program "$prefix/bin/$exec_name"
-sleep 1
-geometry=$(xdotool getwindowgeometry "$wid")
-[[ "$geometry" == *"Position: 0,0"* && "$geometry" == *"Geometry: ${W}x${H}"* ]] ||
-  fail "the installed game's window does not cover the screen: $geometry"
+start_elsewhere "$prefix/bin/$exec_name"
 screenshot "$shot"
 e2e_finish install
