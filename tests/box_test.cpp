@@ -97,19 +97,9 @@ TEST(Box, SquareCountsPalettesAndFixedGreySquares) {
   EXPECT_EQ(greySquares(f), middle);
   expectBlockOver(f, 6, 5, 3, 5);
 
-  // A square count without sizes selects nothing; the other one still works.
-  std::string file;
-  for (int slot = 0; slot <= 5; ++slot) file += "B0" + formatZero(slot, 2) + "00 00\r\n";
-  TempDir dir;
-  dir.write("PENTIPOS.TXT", file);
-  Game empty(1920, 1080, dir.path());
-  EXPECT_TRUE(empty.sys.messages.empty() && empty.f().ListBoxSize().listCount() == 0);
-  empty.selectSquares(1);
-  EXPECT_EQ(empty.f().ListBoxSize().listIndex(), 0);
-  EXPECT_EQ(empty.f().BoxCode, "1215");
-
   // Slots with a gap: the entry after the gap stands for its own slot, in
   // the player's choice and in a video's.
+  TempDir dir;
   dir.write("PENTIPOS.TXT", "B11007 08 3000 3000 600\r\n");
   dir.write("VIDINFO6.TXT", "M   45LY6\r\n.\r\n");
   dir.copyShipped("OBJECTS.TXT");

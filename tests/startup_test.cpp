@@ -80,6 +80,9 @@ TEST(StartUp, PieceFilesThatCannotBeReadEndTheProgramAndAnEmptyOneKeepsTheBuiltI
       {"", "", 0, "6 by 10|" + builtIn},
       // The first list click of a run only sets a flag: one set-up, one pattern drawn.
       {"B00008 08 5865 2610 720\r\n", "", 18, "8 by  8|" + builtIn},
+      // A square count without sizes selects nothing; the other one still works.
+      {"B00000 00\r\nB00100 00\r\nB00200 00\r\nB00300 00\r\nB00400 00\r\nB00500 00\r\n", "", 0,
+       builtIn.substr(builtIn.find("12 by"))},
   };
   for (const auto& [content, message, pool, sizes] : cases) {
     SCOPED_TRACE(message + sizes);
@@ -92,6 +95,7 @@ TEST(StartUp, PieceFilesThatCannotBeReadEndTheProgramAndAnEmptyOneKeepsTheBuiltI
     std::string listed;
     for (int variant : {0, 1}) {
       if (!g.sys.unloaded) g.selectSquares(variant);
+      EXPECT_EQ(g.f().ListBoxSize().listIndex(), g.f().ListBoxSize().listCount() ? 0 : -1);
       for (int i = 0; i < g.f().ListBoxSize().listCount(); ++i) listed += g.f().ListBoxSize().list(i) + "|";
     }
     EXPECT_EQ(listed, sizes);
