@@ -30,14 +30,6 @@ tile_rect() {  # first palette button of 5-square tile $1
   t=$(pentipos_line "T00$(printf '%02d' $(($1 * 5)))")
   rect "$(field "$t" 7 5)" "$(field "$t" 12 5)" 600 600
 }
-wait_said() {  # waits up to $2 seconds for a transcript line equal to $1
-  local _
-  for _ in $(seq 1 $(($2 * 10))); do
-    grep -qxF "$1" "$work/transcript.txt" && return 0
-    sleep 0.1
-  done
-  fail "not said within $2 s: $1"
-}
 
 unset KARVELON_MUTE
 start_program "$exe"

@@ -136,6 +136,15 @@ wait_transcript_lines() {
   return 1
 }
 
+wait_said() {  # waits up to $2 seconds for a transcript line equal to $1
+  local _
+  for _ in $(seq 1 $(($2 * 10))); do
+    grep -qxF "$1" "$work/transcript.txt" && return 0
+    sleep 0.1
+  done
+  fail "not said within $2 s: $1"
+}
+
 # Answers the next Yes/No box with the key $1. The keyboard follows the
 # pointer, so the pointer goes onto the box first.
 asked=
