@@ -315,8 +315,9 @@ TEST(SolveLoop, TakesTileAfterTileSilentlyAndEndsARunningVideoForGood) {
     EXPECT_EQ(f.PlacedSquares, 60);  // every tile set, some over others
     const auto moved = g.sys.pointer.size();
     for (int n = 0; n < 100; ++n) g.tick();
-    EXPECT_EQ(std::make_tuple(f.Timer1().enabled(), f.VideoState, f.TimerState, g.sys.spoken.size(), g.sys.pointer.size()),
-              std::make_tuple(false, 0, 0, said, moved));
+    EXPECT_EQ(std::make_tuple(f.Timer1().enabled(), f.VideoState, f.TimerState, g.sys.spoken.size(), g.sys.pointer.size(),
+                              f.PlacedSquares),
+              std::make_tuple(false, 0, 0, said, moved, 60));
     EXPECT_EQ(checkBookkeeping(f), "");
   }
   // A tile that fits only turned: the loop tries the orientations in turn.
