@@ -62,12 +62,16 @@ TEST(Hover, GridShowsFiguresOnlyForSquaresOfTheBox) {
 
 // The words a screen reader and the spoken descriptions share: squares free,
 // grey, under one tile or two; shapes as turned now; where the tiles stand.
-TEST(Describe, SquaresShapesAndStanding) {
+// Spoken, what the by-ear test cannot hear apart: a tile's setting said
+// before the overlap, a turn in place saying the shape only, silence once
+// switched off, and both switches read back at the next start.
+TEST(Describe, SquaresShapesAndStandingAndWhenTheyAreSpoken) {
   Game g;
   Form1& f = g.f();
   g.selectSize("6 by 10");
   EXPECT_EQ(f.DescribeSquare(47), "Square 47, line 4, column 7: free");
   EXPECT_EQ(f.DescribeSquare(60), "");
+  g.press(key::kD);
   g.clickTile(0);
   EXPECT_EQ(f.DescribePlace(0), "selected");
   EXPECT_EQ(f.DescribePlace(1), "in the palette");
@@ -78,43 +82,28 @@ TEST(Describe, SquaresShapesAndStanding) {
                                                  std::to_string(f.BtnBoxSq(0)) + ": tile 0");
   g.clickKey(4);  // Rotate Right: lines and columns trade places
   const std::string turned = f.DescribeShape(0);
+  EXPECT_EQ(g.lastSpoken(), turned);
   EXPECT_NE(turned, palette);
   EXPECT_EQ(turned.substr(0, 12), "Tile 0, " + palette.substr(13, 1) + " by");
   // A second tile on the first one's square: both named.
   g.clickTile(5);
   g.clickCell(0, 0);
+  EXPECT_EQ(g.sys.spoken.end()[-2], "Tile 1 set at square 0");
+  EXPECT_NE(g.lastSpoken().find("overlap"), std::string::npos);
   EXPECT_EQ(f.TilesOnSquare(0), (std::vector<int>{0, 1}));
   EXPECT_EQ(f.DescribeSquare(0), "Square 0, line 0, column 0: tiles 0 and 1");
   EXPECT_EQ(f.DescribeStanding().substr(f.DescribeStanding().find('.')),
             ". Tiles left: 2, 3, 4, 5, 6, 7, 8, 9, 10 and 11");
-  g.selectSize("8 by  8");
-  int grey = 0;
-  for (int s = 0; s < f.BoxSquares; ++s) grey += f.DescribeSquare(s).ends_with(": grey");
-  EXPECT_EQ(grey, f.BoxSquares - f.AvailSquares);
-  EXPECT_EQ(f.DescribeStanding(), "0 of 60 squares covered. Tiles left: 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 11");
-}
-
-// What the by-ear test cannot hear apart: a tile's setting said before the
-// overlap, a turn in place saying the shape only, silence once switched off,
-// and both switches read back at the next start.
-TEST(Aids, DescriptionsFollowThePlayer) {
-  Game g;
-  Form1& f = g.f();
-  g.selectSize("6 by 10");
-  g.press(key::kD);
-  g.clickTile(0);
-  g.clickCell(0, 0);
-  g.clickTile(5);
-  g.clickCell(0, 0);
-  EXPECT_EQ(g.sys.spoken.end()[-2], "Tile 1 set at square 0");
-  EXPECT_NE(g.lastSpoken().find("overlap"), std::string::npos);
-  g.clickKey(4);
-  EXPECT_EQ(g.lastSpoken(), f.DescribeShape(1));
   g.press(key::kD);
   const size_t said = g.sys.described.size();
   g.press(key::kRight);  // moves tile 1
   EXPECT_EQ(g.sys.described.size(), said);
   EXPECT_EQ(g.sys.settings["descriptions"], "off");
+  g.selectSize("8 by  8");
+  int grey = 0;
+  for (int s = 0; s < f.BoxSquares; ++s) grey += f.DescribeSquare(s).ends_with(": grey");
+  EXPECT_EQ(grey, f.BoxSquares - f.AvailSquares);
+  EXPECT_EQ(f.DescribeStanding(), "0 of 60 squares covered. Tiles left: 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 11");
 
   FakeServices kept;
   kept.settings = {{"descriptions", "on"}, {"marks", "on"}};

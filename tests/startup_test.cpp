@@ -59,7 +59,9 @@ TEST(StartUp, EveryBoxSetsUpInsideTheWindowOnEveryScreenAndScale) {
           f.ActionIndex = f.BoxSquares - 1;  // a video's pointer aims at the middle of the last square
           f.ActionLetter = "S";
           ASSERT_NO_THROW(f.SetMouse());
-          EXPECT_NEAR(f.TargetX * 15, grid.left() + grid.width() - f.CellWidth / 2, 3 * grid.cols());
+          EXPECT_TRUE(f.AnchorRow == grid.rows() - 2 && f.AnchorCol == grid.cols() - 2);
+          EXPECT_NEAR(f.TargetX * f.TwipsPerPixel, grid.left() + f.CellWidth * (grid.cols() - 1.5f), 0.1f);
+          EXPECT_NEAR(f.TargetY * f.TwipsPerPixel, grid.top() + f.CellHeight * (grid.rows() - 1.5f), 0.1f);
         }
       }
       EXPECT_EQ(g.sys.messages, std::vector<std::string>{});
@@ -78,6 +80,9 @@ TEST(StartUp, PieceFilesThatCannotBeReadEndTheProgramAndAnEmptyOneKeepsTheBuiltI
       {"", "", 0, "6 by 10|" + builtIn},
       // The first list click of a run only sets a flag: one set-up, one pattern drawn.
       {"B00008 08 5865 2610 720\r\n", "", 18, "8 by  8|" + builtIn},
+      // A square count without sizes selects nothing; the other one still works.
+      {"B00000 00\r\nB00100 00\r\nB00200 00\r\nB00300 00\r\nB00400 00\r\nB00500 00\r\n", "", 0,
+       builtIn.substr(builtIn.find("12 by"))},
   };
   for (const auto& [content, message, pool, sizes] : cases) {
     SCOPED_TRACE(message + sizes);
@@ -90,6 +95,7 @@ TEST(StartUp, PieceFilesThatCannotBeReadEndTheProgramAndAnEmptyOneKeepsTheBuiltI
     std::string listed;
     for (int variant : {0, 1}) {
       if (!g.sys.unloaded) g.selectSquares(variant);
+      EXPECT_EQ(g.f().ListBoxSize().listIndex(), g.f().ListBoxSize().listCount() ? 0 : -1);
       for (int i = 0; i < g.f().ListBoxSize().listCount(); ++i) listed += g.f().ListBoxSize().list(i) + "|";
     }
     EXPECT_EQ(listed, sizes);

@@ -100,14 +100,16 @@ TEST(Video, GlidesInSixtyPixelStepsAtItsPaceAndWaitsForTheRightClicks) {
   g.clickTile(5);
   g.tick();
   EXPECT_EQ(g.lastSpoken(), "After the wait");
-  // Each of the player's other controls lets it go on as well.
-  const std::function<void()> resumers[] = {[&] { g.clickKey(4); }, [&] { g.clickCell(1, 1); },
-                                            [&] { g.selectSize("5 by 10"); }, [&] { g.selectSquares(1); }};
+  // Each of the player's other controls lets it go on as well: a cell, the
+  // list, the option, every action key but the video's own.
+  std::vector<std::function<void()>> resumers = {[&] { g.clickCell(1, 1); }, [&] { g.selectSize("5 by 10"); },
+                                                 [&] { g.selectSquares(1); }};
+  for (int key : {0, 1, 4, 5, 6, 7, 8, 9, 10, 11}) resumers.push_back([&g, key] { g.clickKey(key); });
   for (const auto& resume : resumers) {
     f.ClickFlag = "N";
     f.Timer1().setEnabled(false);
     resume();
-    EXPECT_TRUE(f.Timer1().enabled());
+    EXPECT_TRUE(f.Timer1().enabled() && f.TimerState == 7) << &resume - &resumers[0];
   }
 }
 
@@ -247,7 +249,8 @@ TEST(Video, DrawnPointerAndCaptionsWithoutThePlatformsHelp) {
   EXPECT_EQ(f.window.subtitle(), "");
 }
 
-TEST(Pointer, WorkedExampleAndBoxSquares) {
+// Box squares as targets are checked on every box and screen by the start-up tests.
+TEST(Pointer, WorkedExampleAndAShortMoveInOneJump) {
   Game g;
   Form1& f = g.f();
   f.TwipsPerPixel = 15;
@@ -259,91 +262,71 @@ TEST(Pointer, WorkedExampleAndBoxSquares) {
   f.SetMouse();
   EXPECT_EQ(std::make_tuple(f.TargetX, f.TargetY, f.StepTotal, f.StepX, f.StepY),
             std::make_tuple(140.0f, 220.0f, int16_t{4}, 35, 55));
-  g.selectSize("5 by  8");
-  f.ActionIndex = 17;
-  f.ActionLetter = "S";
-  f.SetMouse();
-  EXPECT_EQ(std::make_pair(f.AnchorRow, f.AnchorCol), std::make_pair(int16_t{2}, int16_t{1}));
-  EXPECT_FLOAT_EQ(f.TargetX * 15, f.FlexBox().left() + f.CellWidth * 1.5f);
-  EXPECT_FLOAT_EQ(f.TargetY * 15, f.FlexBox().top() + f.CellHeight * 2.5f);
   f.PointerX = f.TargetX - 12;
   f.PointerY = f.TargetY + 16;
   f.SetMouse();
   EXPECT_EQ(f.StepTotal, 0);  // 20 pixels: one jump
 }
 
-TEST(SolveLoop, TakesTileAfterTileSilentlyAndStopsAfterTheLast) {
-  Game g;
-  Form1& f = g.f();
-  g.clickTile(15);
-  g.clickCell(0, 0);  // the loop starts on a cleared box
-  g.sys.spoken.clear();
-  g.sys.yesNoAnswers = {7};
-  g.clickKey(2);
-  EXPECT_EQ(g.sys.questions.back(), "Do you want to a short video\r\nor longer Solve Loop?");
-  EXPECT_EQ(std::make_tuple(f.TimerState, f.Timer1().interval(), f.PlacedSquares), std::make_tuple(1, 20, 0));
-  for (int t = 0; t <= f.LastTile; ++t) {
-    g.tick();
-    EXPECT_NE(f.TileAnchor(t), -1) << t;
-    EXPECT_EQ(f.SolveTile, t + 1);
-  }
-  EXPECT_EQ(f.TimerState, 0);  // stopped after tile 11
-  EXPECT_FALSE(f.Timer1().enabled());
-  EXPECT_EQ(f.PlacedSquares, 60);
-  EXPECT_TRUE(g.sys.spoken.empty());
-  EXPECT_EQ(checkBookkeeping(f), "");
-  // A tile that fits only turned: the loop tries the orientations in turn.
-  g.selectSize("3 by 20");
-  g.sys.yesNoAnswers = {7};
-  g.clickKey(2);
-  crank(g);
-  for (int t = 0; t <= f.LastTile; ++t) EXPECT_NE(f.TileAnchor(t), -1) << t;
-  g.clickKey(0);
-  EXPECT_EQ(f.PlacedSquares, 0);
-}
-
-// "Solve Puzzle" answered No while the tour waits for the player, or while
-// a short solving video plays: the video ends for good and the loop fills
-// the box; after it nothing of the video comes back. H while either runs
-// only says that hints must wait.
-TEST(SolveLoop, AnsweredNoEndsARunningVideoForGoodAndHintsWait) {
-  for (const bool tour : {true, false}) {
-    SCOPED_TRACE(tour ? "tour" : "short video");
+// "Solve Puzzle" answered No, at rest, while the tour waits for the player,
+// or while a short solving video plays: a running video ends for good, and
+// the loop takes tile after tile silently on a cleared box and stops after
+// the last; after it nothing of the video comes back. H or C while either
+// runs only says that it must wait.
+TEST(SolveLoop, TakesTileAfterTileSilentlyAndEndsARunningVideoForGood) {
+  for (const std::string running : {"", "tour", "short video"}) {
+    SCOPED_TRACE(running);
     ScriptGame s({"S  Your turn.", "M   40TN7", "S  Well done.", "M   42KY0", "."});
     s.dir.copyShipped("VID50610.TXT");
     Game& g = *s.game;
     Form1& f = g.f();
-    if (tour) {
+    if (running == "tour") {
       s.start(6);
       crank(g);  // waits at tile 7
       g.press('H');
       g.press('H');
       EXPECT_EQ(g.lastSpoken(), "Hints are ready when the video has ended");
       EXPECT_TRUE(g.sys.background.empty() && !f.Timer1().enabled() && f.PlacedSquares == 0);
-    } else {
+    } else if (running == "short video") {
       g.sys.yesNoAnswers = {6, 7};
       g.clickKey(2);
       for (int n = 0; n < 60; ++n) g.tick();  // some tiles set
       ASSERT_NE(f.VideoState, 0);
+    } else {
+      g.clickTile(15);
+      g.clickCell(0, 0);
     }
     g.sys.yesNoAnswers = {7};
     g.clickKey(2);
-    EXPECT_EQ(std::make_tuple(f.VideoState, f.TimerState, f.window.subtitle()), std::make_tuple(0, 1, std::string()));
+    EXPECT_EQ(g.sys.questions.back(), "Do you want to a short video\r\nor longer Solve Loop?");
+    EXPECT_EQ(std::make_tuple(f.VideoState, f.TimerState, f.Timer1().interval(), f.window.subtitle(), f.PlacedSquares),
+              std::make_tuple(0, 1, 20, std::string(), 0));
     EXPECT_EQ(f.VideoPath, s.dir.path() + "/VIDINFO5.TXT");
     g.press('H');
     EXPECT_EQ(g.lastSpoken(), "Hints are ready when the solve loop has ended");
     g.press('C');
     EXPECT_EQ(g.lastSpoken(), "Counts are ready when the solve loop has ended");
     EXPECT_TRUE(g.sys.background.empty());
-    crank(g);
-    EXPECT_EQ(f.PlacedSquares, 60);  // every tile set, some over others
     const auto said = g.sys.spoken.size();
+    for (int t = 0; t <= f.LastTile; ++t) {
+      g.tick();
+      EXPECT_TRUE(f.TileAnchor(t) != -1 && f.SolveTile == t + 1) << t;
+    }
+    EXPECT_EQ(f.PlacedSquares, 60);  // every tile set, some over others
     const auto moved = g.sys.pointer.size();
     for (int n = 0; n < 100; ++n) g.tick();
-    EXPECT_EQ(std::make_tuple(f.Timer1().enabled(), f.VideoState, g.sys.spoken.size(), g.sys.pointer.size()),
-              std::make_tuple(false, 0, said, moved));
-    EXPECT_EQ(f.PlacedSquares, 60);
+    EXPECT_EQ(std::make_tuple(f.Timer1().enabled(), f.VideoState, f.TimerState, g.sys.spoken.size(), g.sys.pointer.size(),
+                              f.PlacedSquares),
+              std::make_tuple(false, 0, 0, said, moved, 60));
+    EXPECT_EQ(checkBookkeeping(f), "");
   }
+  // A tile that fits only turned: the loop tries the orientations in turn.
+  Game g;
+  g.selectSize("3 by 20");
+  g.sys.yesNoAnswers = {7};
+  g.clickKey(2);
+  crank(g);
+  for (int t = 0; t <= g.f().LastTile; ++t) EXPECT_NE(g.f().TileAnchor(t), -1) << t;
 }
 
 // The short solving videos are played on their own boxes by the solver's tests.

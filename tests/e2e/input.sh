@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Real input under Xvfb: a real drag sets tile 0 (standing, as in the
 # palette) on the first box, the grabbed square under the pointer; the wheel
-# turned away lays it down ("Rotate Left"). Started anew, C counts the 9356
-# ways to finish the empty box, H pressed twice per tile solves it, C after
-# the first hint counts fewer ways, but some; Ctrl+Z takes the last hint's
-# tile out again and Ctrl+Y puts it back; M numbers every square. (The keys
-# that turn, move and set tiles are played by ear in by_ear.py.)
+# turned away lays it down ("Rotate Left"). Started anew, the searches run
+# beside the window and answer on it: C counts the 9356 ways to finish the
+# empty box, H twice sets a tile, C then counts fewer ways, but some. (Hints
+# to the end, their undo and the marks are the headless tests' part; the
+# keys that turn, move and set tiles are played by ear in by_ear.py.)
 # Usage: input.sh path/to/karvelon [screenshot folder]
 set -euo pipefail
 
@@ -37,13 +37,6 @@ xdotool click 4 sleep 0.5 && screenshot "$work/turned.png"
 expect_pixel "tile 0 lying" "$(cell_x 8 6)" "$(cell_y 0 6)" "$colour"
 [[ -s "$work/transcript.txt" ]] && fail "refused: $(cat "$work/transcript.txt")"
 
-# White pixels inside the box on screenshot $1: none once it is solved.
-box_white() {
-  local x0 y0
-  x0=$(cell_x 0 3) y0=$(cell_y 0 3)
-  convert "$1" -crop "$(($(cell_x "$box_cols" -3) - x0))x$(($(cell_y "$box_rows" -3) - y0))+$x0+$y0" \
-    +repage -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
-}
 # Sends key $1, waits for sentence $2 of the transcript and checks it starts with $3.
 key_says() {
   xdotool key "$1"
@@ -58,28 +51,11 @@ start_program "$exe"
 xdotool sleep 1 mousemove 5 $((H - 5))
 n=1
 key_says c $n "9356 ways to finish this box"
-sleep 0.3 && screenshot "$out/e2e_input_count.png"
-for hint in $(seq 1 12); do
-  key_says h $((++n)) "This box can still be solved"
-  key_says h $((++n)) "Hint: tile "
-  ((hint == 1)) || continue
-  key_says c $((++n)) ""
-  said=$(sed -n "${n}p" "$work/transcript.txt")
-  [[ "$said" =~ ^([0-9]+)\ ways\ to\ finish\ this\ box$ ]] && ((BASH_REMATCH[1] > 0 && BASH_REMATCH[1] < 9356)) ||
-    fail "C after one hint said '$said'"
-done
-wait_transcript_lines $((++n)) 15 || true
-[[ "$(sed -n "${n}p" "$work/transcript.txt")" == "$(message_text 35)" ]] || fail "twelve hints did not solve the box"
-sleep 0.5 && screenshot "$shot"
-(($(box_white "$shot") == 0)) || fail "white squares in the box solved by the hints"
-key_says ctrl+z $((++n)) "Undone: Hint for tile "
-sleep 0.3 && screenshot "$out/e2e_input_undo.png"
-(($(box_white "$out/e2e_input_undo.png") > 0)) || fail "Ctrl+Z left the box full"
-key_says ctrl+y $((++n)) "Redone: Hint for tile "
-sleep 0.3 && screenshot "$out/e2e_input_redo.png"
-(($(box_white "$out/e2e_input_redo.png") == 0)) || fail "Ctrl+Y left white squares in the box"
-# Marks on: every square numbered, white on the dark tiles.
-key_says m $((++n)) "Tile marks on"
-sleep 0.5 && screenshot "$out/e2e_input_marks.png"
-(($(box_white "$out/e2e_input_marks.png") > 0)) || fail "M drew no white numbers on the dark tiles"
+key_says h $((++n)) "This box can still be solved"
+key_says h $((++n)) "Hint: tile "
+key_says c $((++n)) ""
+said=$(sed -n "${n}p" "$work/transcript.txt")
+[[ "$said" =~ ^([0-9]+)\ ways\ to\ finish\ this\ box$ ]] && ((BASH_REMATCH[1] > 0 && BASH_REMATCH[1] < 9356)) ||
+  fail "C after one hint said '$said'"
+sleep 0.3 && screenshot "$shot"
 e2e_finish input

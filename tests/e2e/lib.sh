@@ -48,11 +48,31 @@ start_program() {
   exit 1
 }
 
+# Starts the program (path in $1) muted from a folder without data files,
+# and expects its window to cover the screen.
+start_elsewhere() {
+  mkdir -p "$work/elsewhere"
+  cd "$work/elsewhere"
+  KARVELON_MUTE=1 start_program "$1"
+  sleep 1
+  expect_covers_screen
+}
+expect_covers_screen() {
+  local geometry
+  geometry=$(xdotool getwindowgeometry "$wid")
+  [[ "$geometry" == *"Position: 0,0"* && "$geometry" == *"Geometry: ${W}x${H}"* ]] ||
+    fail "the window does not cover the ${W}x${H} screen: $geometry"
+}
+
 # Design twips to screen pixels: start-up stretches the designed client area
 # of 18960 x 11415 twips over the screen; a pixel is 15 twips at 96 DPI.
 # Rounded to the nearest pixel in integer arithmetic: no process per point.
 px_x() { echo $((($1 * W * 2 + 18960) / 37920)); }
 px_y() { echo $((($1 * H * 2 + 11415) / 22830)); }
+
+# The centre of a design rectangle (left top width height), clicked.
+click_centre() { xdotool mousemove "$(px_x $(($1 + $3 / 2)))" "$(px_y $(($2 + $4 / 2)))" click 1; }
+pointer() { xdotool getmouselocation --shell | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }'; }
 
 # Takes a screenshot into $1 and keeps its raw pixels for pixel().
 screenshot() {
@@ -114,6 +134,15 @@ wait_transcript_lines() {
     sleep 0.1
   done
   return 1
+}
+
+wait_said() {  # waits up to $2 seconds for a transcript line equal to $1
+  local _
+  for _ in $(seq 1 $(($2 * 10))); do
+    grep -qxF "$1" "$work/transcript.txt" && return 0
+    sleep 0.1
+  done
+  fail "not said within $2 s: $1"
 }
 
 # Answers the next Yes/No box with the key $1. The keyboard follows the
