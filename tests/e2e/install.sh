@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix as a player would, checks that
 # the menu entry names the installed program and icon, and starts the
-# installed game through its link in bin from a folder without data files,
-# at Qt's scale factor 2 as on a dense screen: its window must cover the
-# screen and the first box's corner cells show white where the design puts
-# them. (Every box on every screen and factor is the headless tests' part.)
+# installed game through its link in bin from a folder without data files:
+# its window must cover the screen.
 #
 # Usage: install.sh path/to/build [screenshot.png]
 set -euo pipefail
@@ -25,10 +23,6 @@ exec_name=$(sed -n 's/^Exec=//p' "$entry") icon_name=$(sed -n 's/^Icon=//p' "$en
 icon="$prefix/share/icons/hicolor/48x48/apps/$icon_name.png"
 [[ "$(identify -format %wx%h "$icon" 2>/dev/null)" == 48x48 ]] || fail "no 48x48 icon $icon"
 
-QT_SCALE_FACTOR=2 start_elsewhere "$prefix/bin/$exec_name"
-read_first_box
+start_elsewhere "$prefix/bin/$exec_name"
 screenshot "$shot"
-for c in 0 $((box_cols - 1)) $((box_rows * box_cols - 1)); do
-  expect_pixel "box cell $c" "$(cell_x $((c % box_cols)) 4)" "$(cell_y $((c / box_cols)) 4)" "255 255 255"
-done
 e2e_finish install
