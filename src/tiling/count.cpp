@@ -258,9 +258,12 @@ class Census {
   };
 
   // The box numbered from the corner, and a square box along the side,
-  // that brings its blocked squares soonest: the search fills the lowest
-  // empty square first and meets them before it has gone far. The count is
-  // the same whichever way the box is turned.
+  // that brings its blocked squares to the ends of the runs of the
+  // numbering, and to the first runs. Measured on every box of the game and
+  // the 8 by 8 box with a 2x2 hole in each place, that counts about a tenth
+  // faster in all than meeting the blocked squares first (the search fills
+  // the lowest empty square first). The count is the same whichever way
+  // the box is turned.
   static Layout oriented(const Problem& p) {
     Layout best(p.lines, p.columns);
     long bestScore = -1;
@@ -270,9 +273,12 @@ class Census {
       l.flipColumns = turn & 2;
       l.byColumns = l.byColumns != bool(turn & 4);
       long score = 0;
-      for (int line = 0; line < p.lines; ++line)
-        for (int column = 0; column < p.columns; ++column)
-          if (p.blocked[line * p.columns + column]) score += l.bit(line, column);
+      for (int line = 0; line < p.lines; ++line) {
+        for (int column = 0; column < p.columns; ++column) {
+          const int b = l.bit(line, column);
+          if (p.blocked[line * p.columns + column]) score += static_cast<long>(l.run - 1 - b % l.run) * kMaxSquares + b / l.run;
+        }
+      }
       if (bestScore < 0 || score < bestScore) best = l, bestScore = score;
     }
     return best;
