@@ -66,6 +66,7 @@ struct Bits {
   }
   friend Bits operator|(Bits a, const Bits& b) { return a |= b; }
   friend Bits operator&(Bits a, const Bits& b) { return a &= b; }
+  friend Bits operator^(Bits a, const Bits& b) { return a ^= b; }
   Bits operator~() const {
     Bits r;
     for (int i = 0; i < W; ++i) r.w[i] = ~w[i];

@@ -29,9 +29,16 @@ constexpr int kNear = W == 1 ? 6 : 4;
 // Counts of positions met before are kept for the positions with from about
 // half of a tiling's pieces set down to kMemoDepths - 1 more, in a table of
 // 2^kMemoBits entries per thread; a newer position takes an older one's
-// entry. Larger tables cost more in cache misses than they save.
-constexpr int kMemoBits = 16;
+// entry. Larger tables cost more in cache misses than they save. The
+// searches among the placements that a symmetry keeps are small: a small
+// table spares clearing a large one for them.
+constexpr int kMemoBits = 16, kSmallMemoBits = 8;
 constexpr int kMemoDepths = 5;
+
+// Closed regions are not looked for while the last kUnchecked pieces are
+// set down: what so small a search would still try costs less than the
+// looking. On 6 by 10 that counts a sixth faster.
+constexpr int kUnchecked = 5;
 
 // A table in large pages where the system gives them: a fresh table of
 // small pages costs a page fault for every 4 KiB, as long as a small count.
@@ -43,11 +50,12 @@ using Table = std::unique_ptr<T[], Release>;
 
 template <class T>
 Table<T> table(std::size_t entries) {
-  constexpr std::size_t large = std::size_t{2} << 20;
-  const std::size_t bytes = (entries * sizeof(T) + large - 1) / large * large;
-  void* p = std::aligned_alloc(large, bytes);
+  constexpr std::size_t large = std::size_t{2} << 20, small = 64;
+  const std::size_t page = entries * sizeof(T) < large ? small : large;
+  const std::size_t bytes = (entries * sizeof(T) + page - 1) / page * page;
+  void* p = std::aligned_alloc(page, bytes);
   if (!p) throw std::bad_alloc();
-  madvise(p, bytes, MADV_HUGEPAGE);
+  if (page == large) madvise(p, bytes, MADV_HUGEPAGE);
   std::memset(p, 0, bytes);
   return Table<T>(static_cast<T*>(p));
 }
@@ -97,8 +105,11 @@ class Census {
     exact_ = area == open;
     reach_ = 2 * smallest - 1;
     for (int n = 0; n <= squares_; ++n) fits_.push_back(n % divisor == 0 && n >= smallest);
-    loneIsDead_ = smallest > 1;
+    lonesDead_ = smallest > 1;
+    pairsDead_ = smallest > 2;
     memoDepth_ = std::max(1, open / largest / 2);
+    checkedUntil_ = open / largest - kUnchecked;
+    memoBits_ = keptBy < 0 ? kMemoBits : kSmallMemoBits;
     bool placeless = false;  // a piece that every tiling needs has no place
     for (std::size_t piece = 0; piece < p.pieces.size(); ++piece) {
       placeless |= exact_ && !p.pieces[piece].empty() && byPiece[piece].empty();
@@ -154,7 +165,7 @@ class Census {
   class Worker {
    public:
     Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress)
-        : c_(c), shared_(s), progress_(progress), memo_(table<Memo>(std::size_t{1} << kMemoBits)),
+        : c_(c), shared_(s), progress_(progress), memo_(table<Memo>(std::size_t{1} << c.memoBits_)),
           next_(static_cast<std::size_t>(c.widest_) * (std::popcount(c.pieces_) + 1)),
           top_(next_.data()) {}
 
@@ -191,7 +202,7 @@ class Census {
       }
       const std::uint64_t before = found_;
       // The positions that follow are gathered before any is visited: first
-      // every option, kept where it fits and leaves no lone square (tested
+      // every option, kept where it fits and strands no square (tested
       // without a branch to mispredict), then those that close off no
       // region, their memo entries fetched meanwhile so that the memory has
       // them by the time they are looked up.
@@ -200,12 +211,12 @@ class Census {
       c_.options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
         for (; m != end; ++m) {
           *n = {board | *m, used | bit};
-          n += !m->intersects(board) && !c_.lone(n->board);
+          n += !m->intersects(board) && !c_.strands(n->board);
         }
       });
       Position* kept = first;
       for (const Position* p = first; p != n; ++p) {
-        if (c_.closesOff(p->board, p->board & ~board)) continue;
+        if (depth < c_.checkedUntil_ && c_.closesOff(p->board, p->board & ~board)) continue;
         if (remembers(depth + 1)) __builtin_prefetch(&memo_[slot(p->board, p->used)]);
         *kept++ = *p;
       }
@@ -220,7 +231,7 @@ class Census {
     std::size_t slot(const Bits<W>& board, std::uint64_t used) {
       std::uint64_t h = used * 0x9E3779B97F4A7C15u;
       for (int i = 0; i < W; ++i) h = (h ^ board.w[i]) * 0xC2B2AE3D27D4EB4Fu;
-      return h >> (64 - kMemoBits);
+      return h >> (64 - c_.memoBits_);
     }
 
     // Now and then: gives up at a limit or when another thread did, and
@@ -262,8 +273,11 @@ class Census {
   // numbering, and to the first runs. Measured on every box of the game and
   // the 8 by 8 box with a 2x2 hole in each place, that counts about a tenth
   // faster in all than meeting the blocked squares first (the search fills
-  // the lowest empty square first). The count is the same whichever way
-  // the box is turned.
+  // the lowest empty square first). A box that a mirroring across a
+  // diagonal keeps is the exception: numbered from the other end, its
+  // blocked squares met last, the corner hole and the game's symmetric
+  // 8 by 8 patterns count about two fifths faster. The count is the same
+  // whichever way the box is turned.
   static Layout oriented(const Problem& p) {
     Layout best(p.lines, p.columns);
     long bestScore = -1;
@@ -281,15 +295,35 @@ class Census {
       }
       if (bestScore < 0 || score < bestScore) best = l, bestScore = score;
     }
+    if (diagonallySymmetric(p)) best.flipLines = !best.flipLines, best.flipColumns = !best.flipColumns;
     return best;
   }
 
-  // A lone empty square is the commonest dead end: a few operations on the
-  // whole board find one, before any region is grown.
-  bool lone(const Bits<W>& board) const {
-    if (!loneIsDead_) return false;
-    const Bits<W> empty = ~board;
-    return (empty & ~grid_.beside(empty)).any();
+  static bool diagonallySymmetric(const Problem& p) {
+    const int n = p.lines;
+    bool main = n == p.columns, anti = main;
+    for (int line = 0; line < n && (main || anti); ++line) {
+      for (int column = 0; column < n; ++column) {
+        main = main && p.blocked[line * n + column] == p.blocked[column * n + line];
+        anti = anti && p.blocked[line * n + column] == p.blocked[(n - 1 - column) * n + (n - 1 - line)];
+      }
+    }
+    return main || anti;
+  }
+
+  // An empty square alone, or two side by side alone, are the commonest
+  // dead ends: a few operations on the whole board find them, before any
+  // region is grown. The pairs are squares with one empty neighbour each,
+  // that neighbour the other.
+  bool strands(const Bits<W>& board) const {
+    if (!lonesDead_) return false;
+    const Bits<W> e = ~board;
+    const Bits<W> after = e & e.down(1) & grid_.notLast, before = e & e.up(1) & grid_.notFirst;
+    const Bits<W> below = e & e.down(grid_.run), above = e & e.up(grid_.run);
+    if ((e & ~(after | before | below | above)).any()) return true;
+    if (!pairsDead_) return false;
+    const Bits<W> one = (after ^ before ^ below ^ above) & ~(after & before) & ~(below & above);
+    return ((one & after & one.down(1)) | (one & below & one.down(grid_.run))).any();
   }
 
   // Whether a piece just set down closes off a region of empty squares that
@@ -459,7 +493,7 @@ class Census {
   std::vector<Task> split() const {
     std::vector<Task> tasks;
     for (const Task& s : starts_)
-      if (!lone(s.board)) tasks.push_back(s);
+      if (!strands(s.board)) tasks.push_back(s);
     for (int level = 0; level < 2 && tasks.size() < 64; ++level) {
       std::vector<Task> next;
       for (Task& t : tasks) {
@@ -470,7 +504,7 @@ class Census {
         }
         if (exact_ && (pieces_ & ~t.used & ~later_[at])) continue;
         fitting(t.board, t.used, at, [&](std::uint64_t bit, const Bits<W>& mask) {
-          if (lone(t.board | mask) || closesOff(t.board | mask, mask)) return;
+          if (strands(t.board | mask) || closesOff(t.board | mask, mask)) return;
           next.push_back({t.board | mask, t.used | bit, t.depth + 1, t.weight});
         });
       }
@@ -486,10 +520,11 @@ class Census {
   Bits<W> start_;
   std::uint64_t pieces_ = 0;  // the pieces to set down, by bit
   bool exact_ = false;        // every piece is needed
-  bool loneIsDead_ = false;
+  bool lonesDead_ = false, pairsDead_ = false;
   int reach_ = 1;          // steps of growth that show a region smaller than two of the smallest pieces
   std::vector<char> fits_;  // by size: whether a closed region may be filled
-  int memoDepth_ = 1;
+  int checkedUntil_ = 0;     // pieces set down before closed regions are no longer looked for
+  int memoDepth_ = 1, memoBits_ = kMemoBits;
   int lowBits_ = kNear<W>, highShift_ = 0;  // see near()
   int stride_ = 1;                     // pieces and one
   int widest_ = 0;                     // the most options listed together
