@@ -51,7 +51,7 @@ using Table = std::unique_ptr<T[], Release>;
 template <class T>
 Table<T> table(std::size_t entries) {
   constexpr std::size_t large = std::size_t{2} << 20, small = 64;
-  const std::size_t page = entries * sizeof(T) < large ? small : large;
+  const std::size_t page = entries * sizeof(T) < large / 4 ? small : large;
   const std::size_t bytes = (entries * sizeof(T) + page - 1) / page * page;
   void* p = std::aligned_alloc(page, bytes);
   if (!p) throw std::bad_alloc();
