@@ -357,12 +357,14 @@ class Census {
     lowBits_ = W == 1 && layout_.run > 5 ? 2 : kNear<W>;
     highShift_ = layout_.run - 2;
     stride_ = static_cast<int>(byPiece.size()) + 1;
-    std::vector<std::vector<std::vector<Bits<W>>>> at(squares_, std::vector<std::vector<Bits<W>>>(byPiece.size()));
+    // Each option with the squares it covers of those it is listed by.
+    std::vector<std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>> at(
+        squares_, std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>(byPiece.size()));
     std::vector<std::uint64_t> here(squares_, 0);
     for (int piece = 0; piece < static_cast<int>(byPiece.size()); ++piece) {
       for (const Bits<W>& mask : byPiece[piece]) {
         const int first = mask.lowest();
-        at[first][piece].push_back(mask);
+        at[first][piece].push_back({mask, near(window<1>(mask, first + 1, 0).w[0])});
         here[first] |= std::uint64_t{1} << piece;
       }
     }
@@ -373,8 +375,8 @@ class Census {
         std::uint64_t present = 0;
         for (int piece = 0; piece + 1 < stride_; ++piece) {
           bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
-          for (const Bits<W>& mask : at[b][piece]) {
-            if (near(window<1>(mask, b + 1, 0).w[0]) & filled) continue;
+          for (const auto& [mask, covers] : at[b][piece]) {
+            if (covers & filled) continue;
             masks_.push_back(mask);
             present |= std::uint64_t{1} << piece;
           }
