@@ -4,6 +4,7 @@
 // shares the work between threads.
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -74,6 +75,10 @@ class Census {
     std::uint64_t used = 0;  // by piece
     int depth = 0;           // pieces set down
     std::uint64_t weight = 1;
+    // The board numbered from the box's far end. That is the box turned half
+    // round, and the pieces turn with it: a board counts the same either
+    // way, so one memo serves both.
+    bool far = false;
   };
 
   explicit Census(const Problem& p, int keptBy = -1)
@@ -115,11 +120,17 @@ class Census {
       placeless |= exact_ && !p.pieces[piece].empty() && byPiece[piece].empty();
     }
     if (area < open || placeless) return;  // no tiling
-    list(byPiece);
+    ahead_ = Lists(byPiece, squares_, layout_.run);
+    for (int b = squares_; b < W * 64; ++b) past_.set(b);
     if (exact_ && pieces_ && keptBy < 0) {
       restrict(byPiece);
     } else {
       starts_.push_back({start_, 0, 0, 1});
+    }
+    if (std::any_of(starts_.begin(), starts_.end(), [](const Task& t) { return t.far; })) {
+      for (auto& masks : byPiece)
+        for (Bits<W>& m : masks) m = turned(m);
+      behind_ = Lists(byPiece, squares_, layout_.run);
     }
   }
 
@@ -130,19 +141,31 @@ class Census {
   std::uint64_t run(int threads, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
     const std::vector<Task> tasks = split();
     threads = std::min(threads, static_cast<int>(tasks.size()));
-    Shared shared{limits, {}, {}, {}};
+    Shared shared{limits, {}, {}};
     std::vector<std::unique_ptr<Worker>> workers;
     for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(*this, shared, t == 0 ? progress : nullptr));
-    const auto work = [&](Worker& w) {
-      for (std::size_t i; !w.stopped() && (i = shared.next.fetch_add(1)) < tasks.size();) w.run(tasks[i]);
+    // Each thread works through a stretch of its own, then helps with the
+    // others': neighbouring tasks share more positions, which a thread's
+    // memo then finds.
+    std::vector<Stretch> stretches(threads);
+    for (int t = 0; t < threads; ++t) {
+      stretches[t].next = tasks.size() * t / threads;
+      stretches[t].end = tasks.size() * (t + 1) / threads;
+    }
+    const auto work = [&](int t) {
+      Worker& w = *workers[t];
+      for (int k = 0; k < threads; ++k) {
+        Stretch& s = stretches[(t + k) % threads];
+        for (std::size_t i; !w.stopped() && (i = s.next.fetch_add(1)) < s.end;) w.run(tasks[i]);
+      }
     };
     std::vector<std::thread> helpers;
     try {
-      for (int t = 1; t < threads; ++t) helpers.emplace_back(work, std::ref(*workers[t]));
+      for (int t = 1; t < threads; ++t) helpers.emplace_back(work, t);
     } catch (const std::system_error&) {
       // No more threads to be had: those running take every task between them.
     }
-    if (threads > 0) work(*workers[0]);
+    if (threads > 0) work(0);
     for (std::thread& h : helpers) h.join();
     std::uint64_t sum = 0;
     for (const auto& w : workers) sum += w->tilings();
@@ -151,12 +174,16 @@ class Census {
   }
 
  private:
+  struct Stretch {
+    std::atomic<std::size_t> next;
+    std::size_t end;
+  };
   struct Shared {
     const Limits* limits;
-    std::atomic<std::size_t> next;
     std::atomic<bool> stop;
     std::atomic<std::uint64_t> tilings;  // so far, for progress
   };
+  struct Lists;
   struct Memo {
     Bits<W> board;
     std::uint64_t used = 0, count = 0;
@@ -166,7 +193,7 @@ class Census {
    public:
     Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress)
         : c_(c), shared_(s), progress_(progress), memo_(table<Memo>(std::size_t{1} << c.memoBits_)),
-          next_(static_cast<std::size_t>(c.widest_) * (std::popcount(c.pieces_) + 1)),
+          next_(static_cast<std::size_t>(std::max(c.ahead_.widest, c.behind_.widest)) * (std::popcount(c.pieces_) + 1)),
           top_(next_.data()) {}
 
     bool stopped() const { return stopped_; }
@@ -174,6 +201,7 @@ class Census {
 
     void run(const Task& t) {
       task_ = &t;
+      lists_ = t.far ? &c_.behind_ : &c_.ahead_;
       found_ = published_ = 0;
       dive(t.board, t.used, t.depth);
       publish();
@@ -189,7 +217,7 @@ class Census {
         ++found_;
         return;
       }
-      if (c_.exact_ && (c_.pieces_ & ~used & ~c_.later_[at])) return;
+      if (c_.exact_ && (c_.pieces_ & ~used & ~lists_->later[at])) return;
       if ((++steps_ & 0xFFF) == 0) checkIn();
       if (stopped_) return;
       Memo* memo = nullptr;
@@ -208,7 +236,7 @@ class Census {
       // them by the time they are looked up.
       Position* const first = top_;
       Position* n = first;
-      c_.options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
+      lists_->options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
         for (; m != end; ++m) {
           *n = {board | *m, used | bit};
           n += !m->intersects(board) && !c_.strands(n->board);
@@ -264,6 +292,7 @@ class Census {
     std::vector<Position> next_;
     Position* top_;
     const Task* task_ = nullptr;
+    const Lists* lists_ = nullptr;  // the task's
     std::uint64_t steps_ = 0, found_ = 0, published_ = 0, tilings_ = 0;
     bool stopped_ = false;
   };
@@ -326,6 +355,22 @@ class Census {
     return ((one & after & one.down(1)) | (one & below & one.down(grid_.run))).any();
   }
 
+  // Squares numbered from the box's far end: the box turned half round,
+  // its runs kept. Each word's bits are reversed, the words taken in
+  // reverse order, and the whole moved down past the squares beyond the box.
+  Bits<W> turned(const Bits<W>& b) const {
+    Bits<W> r;
+    for (int i = 0; i < W; ++i) {
+      std::uint64_t x = b.w[i];
+      x = ((x >> 1) & 0x5555555555555555u) | ((x & 0x5555555555555555u) << 1);
+      x = ((x >> 2) & 0x3333333333333333u) | ((x & 0x3333333333333333u) << 2);
+      x = ((x >> 4) & 0x0F0F0F0F0F0F0F0Fu) | ((x & 0x0F0F0F0F0F0F0F0Fu) << 4);
+      r.w[W - 1 - i] = __builtin_bswap64(x);
+    }
+    for (int shift = W * 64 - squares_; shift > 0; shift -= 63) r = r.down(std::min(shift, 63));
+    return r;
+  }
+
   // Whether a piece just set down closes off a region of empty squares that
   // no set of pieces fills: looked for only among regions smaller than two
   // of the smallest pieces, which a few steps of growth show.
@@ -350,72 +395,73 @@ class Census {
 
   // The options by the square they fill first, each square's by which of
   // the squares after it are filled, then by piece.
-  void list(const std::vector<std::vector<Bits<W>>>& byPiece) {
-    // On small boxes the two squares just after it in its line and, in the
-    // next line, the square beside it, the one before and the two after
-    // tell most; else the next kNear squares.
-    lowBits_ = W == 1 && layout_.run > 5 ? 2 : kNear<W>;
-    highShift_ = layout_.run - 2;
-    stride_ = static_cast<int>(byPiece.size()) + 1;
-    // Each option with the squares it covers of those it is listed by.
-    std::vector<std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>> at(
-        squares_, std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>(byPiece.size()));
-    std::vector<std::uint64_t> here(squares_, 0);
-    for (int piece = 0; piece < static_cast<int>(byPiece.size()); ++piece) {
-      for (const Bits<W>& mask : byPiece[piece]) {
-        const int first = mask.lowest();
-        at[first][piece].push_back({mask, near(window<1>(mask, first + 1, 0).w[0])});
-        here[first] |= std::uint64_t{1} << piece;
-      }
-    }
-    later_.assign(squares_ + 1, 0);
-    for (int b = squares_ - 1; b >= 0; --b) later_[b] = later_[b + 1] | here[b];
-    for (int b = 0; b < squares_; ++b) {
-      for (std::uint32_t filled = 0; filled < (1u << kNear<W>); ++filled) {
-        std::uint64_t present = 0;
-        for (int piece = 0; piece + 1 < stride_; ++piece) {
-          bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
-          for (const auto& [mask, covers] : at[b][piece]) {
-            if (covers & filled) continue;
-            masks_.push_back(mask);
-            present |= std::uint64_t{1} << piece;
-          }
+  struct Lists {
+    int lowBits = kNear<W>, highShift = 0;  // see near()
+    int stride = 1;                         // pieces and one
+    int widest = 0;                         // the most options listed together
+    std::vector<Bits<W>> masks;             // the options' squares, in lists
+    std::vector<std::uint64_t> present;     // by square and filled squares after it: pieces with options
+    std::vector<std::uint32_t> bounds;      // the same, then by piece: where its options start in masks
+    std::vector<std::uint64_t> later;       // by square: pieces with options there or later
+
+    Lists() = default;
+    Lists(const std::vector<std::vector<Bits<W>>>& byPiece, int squares, int run) {
+      // On small boxes the two squares just after it in its line and, in the
+      // next line, the square beside it, the one before and the two after
+      // tell most; else the next kNear squares.
+      lowBits = W == 1 && run > 5 ? 2 : kNear<W>;
+      highShift = run - 2;
+      stride = static_cast<int>(byPiece.size()) + 1;
+      // Each option with the squares it covers of those it is listed by.
+      std::vector<std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>> at(
+          squares, std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>(byPiece.size()));
+      std::vector<std::uint64_t> here(squares, 0);
+      for (int piece = 0; piece < static_cast<int>(byPiece.size()); ++piece) {
+        for (const Bits<W>& mask : byPiece[piece]) {
+          const int first = mask.lowest();
+          at[first][piece].push_back({mask, near(window<1>(mask, first + 1, 0).w[0])});
+          here[first] |= std::uint64_t{1} << piece;
         }
-        bounds_.push_back(static_cast<std::uint32_t>(masks_.size()));
-        present_.push_back(present);
-        widest_ = std::max<int>(widest_, bounds_.back() - bounds_[bounds_.size() - stride_]);
+      }
+      later.assign(squares + 1, 0);
+      for (int b = squares - 1; b >= 0; --b) later[b] = later[b + 1] | here[b];
+      for (int b = 0; b < squares; ++b) {
+        for (std::uint32_t filled = 0; filled < (1u << kNear<W>); ++filled) {
+          std::uint64_t pieces = 0;
+          for (int piece = 0; piece + 1 < stride; ++piece) {
+            bounds.push_back(static_cast<std::uint32_t>(masks.size()));
+            for (const auto& [mask, covers] : at[b][piece]) {
+              if (covers & filled) continue;
+              masks.push_back(mask);
+              pieces |= std::uint64_t{1} << piece;
+            }
+          }
+          bounds.push_back(static_cast<std::uint32_t>(masks.size()));
+          present.push_back(pieces);
+          widest = std::max<int>(widest, bounds.back() - bounds[bounds.size() - stride]);
+        }
       }
     }
-  }
 
-  // Which of the squares the options are listed by are in `after`, a set
-  // of the squares after a square.
-  std::uint32_t near(std::uint64_t after) const {
-    const std::uint64_t low = after & ((std::uint64_t{1} << lowBits_) - 1);
-    return static_cast<std::uint32_t>(lowBits_ == kNear<W> ? low : low | ((after >> highShift_) & 15) << lowBits_);
-  }
-
-  // Calls f(piece's bit, first, end) with the options of each unused piece
-  // at square `at` that the squares near it allow.
-  template <class F>
-  [[gnu::always_inline]] void options(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
-    const std::uint32_t key = at << kNear<W> | near(window<1>(board, at + 1, ~std::uint64_t{0}).w[0]);
-    const std::uint32_t* bounds = bounds_.data() + key * stride_;
-    for (std::uint64_t left = present_[key] & ~used; left; left &= left - 1) {
-      const int piece = std::countr_zero(left);
-      f(left & -left, masks_.data() + bounds[piece], masks_.data() + bounds[piece + 1]);
+    // Which of the squares the options are listed by are in `after`, a set
+    // of the squares after a square.
+    std::uint32_t near(std::uint64_t after) const {
+      const std::uint64_t low = after & ((std::uint64_t{1} << lowBits) - 1);
+      return static_cast<std::uint32_t>(lowBits == kNear<W> ? low : low | ((after >> highShift) & 15) << lowBits);
     }
-  }
 
-  // Calls f(piece's bit, squares) for each unused piece's option at square
-  // `at` that misses the board.
-  template <class F>
-  void fitting(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
-    options(board, used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
-      for (; m != end; ++m)
-        if (!m->intersects(board)) f(bit, *m);
-    });
-  }
+    // Calls f(piece's bit, first, end) with the options of each unused piece
+    // at square `at` that the squares near it allow.
+    template <class F>
+    [[gnu::always_inline]] void options(const Bits<W>& board, std::uint64_t used, int at, F&& f) const {
+      const std::uint32_t key = at << kNear<W> | near(window<1>(board, at + 1, ~std::uint64_t{0}).w[0]);
+      const std::uint32_t* b = bounds.data() + key * stride;
+      for (std::uint64_t left = present[key] & ~used; left; left &= left - 1) {
+        const int piece = std::countr_zero(left);
+        f(left & -left, masks.data() + b[piece], masks.data() + b[piece + 1]);
+      }
+    }
+  };
 
   // Where a symmetry sends a placement, square by square.
   static Bits<W> image(Bits<W> mask, const std::vector<int>& map) {
@@ -458,7 +504,11 @@ class Census {
       if (!o.first) continue;
       const Bits<W> board = start_ | mask;
       if (o.keptBy.empty() || next < 0) {
-        starts_.push_back({board, std::uint64_t{1} << piece, 1, o.size});
+        // The search fills from the end nearer that piece: on the 8 by 8
+        // box with a 2x2 hole a sixth fewer positions in all, the holes
+        // that no symmetry keeps up to a third.
+        const bool far = turned(mask).lowest() + layout_.run < mask.lowest();
+        starts_.push_back({far ? turned(board) | past_ : board, std::uint64_t{1} << piece, 1, o.size, far});
         continue;
       }
       for (const Bits<W>& second : byPiece[next]) {
@@ -504,10 +554,14 @@ class Census {
           next.push_back(std::move(t));
           continue;
         }
-        if (exact_ && (pieces_ & ~t.used & ~later_[at])) continue;
-        fitting(t.board, t.used, at, [&](std::uint64_t bit, const Bits<W>& mask) {
-          if (strands(t.board | mask) || closesOff(t.board | mask, mask)) return;
-          next.push_back({t.board | mask, t.used | bit, t.depth + 1, t.weight});
+        const Lists& lists = t.far ? behind_ : ahead_;
+        if (exact_ && (pieces_ & ~t.used & ~lists.later[at])) continue;
+        lists.options(t.board, t.used, at, [&](std::uint64_t bit, const Bits<W>* m, const Bits<W>* end) {
+          for (; m != end; ++m) {
+            const Bits<W> board = t.board | *m;
+            if (m->intersects(t.board) || strands(board) || closesOff(board, *m)) continue;
+            next.push_back({board, t.used | bit, t.depth + 1, t.weight, t.far});
+          }
         });
       }
       tasks = std::move(next);
@@ -527,13 +581,9 @@ class Census {
   std::vector<char> fits_;  // by size: whether a closed region may be filled
   int checkedUntil_ = 0;     // pieces set down before closed regions are no longer looked for
   int memoDepth_ = 1, memoBits_ = kMemoBits;
-  int lowBits_ = kNear<W>, highShift_ = 0;  // see near()
-  int stride_ = 1;                     // pieces and one
-  int widest_ = 0;                     // the most options listed together
-  std::vector<Bits<W>> masks_;         // the options' squares, in lists
-  std::vector<std::uint64_t> present_; // by square and filled squares after it: pieces with options
-  std::vector<std::uint32_t> bounds_;  // the same, then by piece: where its options start in masks_
-  std::vector<std::uint64_t> later_;   // by square: pieces with options there or later
+  Lists ahead_;   // by the square each option fills first
+  Lists behind_;  // the same, on the box numbered from its far end
+  Bits<W> past_;  // the squares past the box's end
   std::vector<Task> starts_;
 };
 
