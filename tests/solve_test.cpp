@@ -48,6 +48,8 @@ TEST(Solver, CountsTilingsAndTheirClassesUnderTheBoxsSymmetries) {
       {4, 10, {}, pentominoes, 8340, 2085, 4},
       {5, 10, {}, pentominoes, 27804, 6951, 4},
       {8, 8, {0, 1, 8, 9}, pentominoes, 10054, 5027, 2},
+      // No symmetry: the first piece's places near the far end are searched from there.
+      {8, 8, {1, 2, 9, 10}, pentominoes, 3207, 3207, 1},
       // Tilings that are their own mirror images still count once.
       {2, 2, {}, {domino, domino}, 4, 1, 8},
       {1, 3, {0}, {domino, domino}, 2, 2, 2},

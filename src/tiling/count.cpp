@@ -608,10 +608,12 @@ Count count(const Problem& problem, const std::function<void(std::uint64_t)>& pr
     bool stopped = false;
     const std::uint64_t tilings = census.run(threadsFor(threads), nullptr, &progress, stopped);
     // Burnside: the classes are the average number of tilings that each
-    // symmetry, the identity among them, maps onto themselves.
+    // symmetry, the identity among them, maps onto themselves. So few
+    // placements are kept by a symmetry that their search is over before
+    // a second thread would have started.
     std::uint64_t kept = tilings;
     for (int m = 0; m + 1 < census.symmetries(); ++m) {
-      kept += std::decay_t<decltype(census)>(problem, m).run(threadsFor(threads), nullptr, nullptr, stopped);
+      kept += std::decay_t<decltype(census)>(problem, m).run(1, nullptr, nullptr, stopped);
     }
     return Count{tilings, kept / census.symmetries(), census.symmetries()};
   });
