@@ -30,10 +30,12 @@ constexpr int kNear = W == 1 ? 6 : 4;
 // Counts of positions met before are kept for the positions with from about
 // half of a tiling's pieces set down to kMemoDepths - 1 more, in a table of
 // 2^kMemoBits entries per thread; a newer position takes an older one's
-// entry. Larger tables cost more in cache misses than they save. The
-// searches among the placements that a symmetry keeps are small: a small
-// table spares clearing a large one for them.
-constexpr int kMemoBits = 16, kSmallMemoBits = 8;
+// entry. Larger tables cost more in cache misses than they save, but for a
+// count on one thread, which has the caches to itself: a table twice as
+// large visits 9% fewer positions on 6 by 10 and counts about 6% faster.
+// The searches among the placements that a symmetry keeps are small: a
+// small table spares clearing a large one for them.
+constexpr int kMemoBits = 16, kLoneMemoBits = 17, kSmallMemoBits = 8;
 constexpr int kMemoDepths = 5;
 
 // Closed regions are not looked for while the last kUnchecked pieces are
@@ -114,7 +116,7 @@ class Census {
     pairsDead_ = smallest > 2;
     memoDepth_ = std::max(1, open / largest / 2);
     checkedUntil_ = open / largest - kUnchecked;
-    memoBits_ = keptBy < 0 ? kMemoBits : kSmallMemoBits;
+    small_ = keptBy >= 0;
     bool placeless = false;  // a piece that every tiling needs has no place
     for (std::size_t piece = 0; piece < p.pieces.size(); ++piece) {
       placeless |= exact_ && !p.pieces[piece].empty() && byPiece[piece].empty();
@@ -143,7 +145,8 @@ class Census {
     threads = std::min(threads, static_cast<int>(tasks.size()));
     Shared shared{limits, {}, {}};
     std::vector<std::unique_ptr<Worker>> workers;
-    for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(*this, shared, t == 0 ? progress : nullptr));
+    const int bits = small_ ? kSmallMemoBits : threads == 1 ? kLoneMemoBits : kMemoBits;
+    for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(*this, shared, t == 0 ? progress : nullptr, bits));
     // Each thread works through a stretch of its own, then helps with the
     // others': neighbouring tasks share more positions, which a thread's
     // memo then finds.
@@ -191,8 +194,8 @@ class Census {
 
   class Worker {
    public:
-    Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress)
-        : c_(c), shared_(s), progress_(progress), memo_(table<Memo>(std::size_t{1} << c.memoBits_)),
+    Worker(const Census& c, Shared& s, const std::function<void(std::uint64_t)>* progress, int memoBits)
+        : c_(c), shared_(s), progress_(progress), memoBits_(memoBits), memo_(table<Memo>(std::size_t{1} << memoBits)),
           next_(static_cast<std::size_t>(std::max(c.ahead_.widest, c.behind_.widest)) * (std::popcount(c.pieces_) + 1)),
           top_(next_.data()) {}
 
@@ -259,7 +262,7 @@ class Census {
     std::size_t slot(const Bits<W>& board, std::uint64_t used) {
       std::uint64_t h = used * 0x9E3779B97F4A7C15u;
       for (int i = 0; i < W; ++i) h = (h ^ board.w[i]) * 0xC2B2AE3D27D4EB4Fu;
-      return h >> (64 - c_.memoBits_);
+      return h >> (64 - memoBits_);
     }
 
     // Now and then: gives up at a limit or when another thread did, and
@@ -280,6 +283,7 @@ class Census {
     const Census& c_;
     Shared& shared_;
     const std::function<void(std::uint64_t)>* progress_;
+    int memoBits_;
     // Made and cleared before the threads start: their page faults would
     // queue on the same lock and cost a third of the count on two threads.
     Table<Memo> memo_;
@@ -580,7 +584,8 @@ class Census {
   int reach_ = 1;          // steps of growth that show a region smaller than two of the smallest pieces
   std::vector<char> fits_;  // by size: whether a closed region may be filled
   int checkedUntil_ = 0;     // pieces set down before closed regions are no longer looked for
-  int memoDepth_ = 1, memoBits_ = kMemoBits;
+  int memoDepth_ = 1;
+  bool small_ = false;  // among the placements a symmetry keeps
   Lists ahead_;   // by the square each option fills first
   Lists behind_;  // the same, on the box numbered from its far end
   Bits<W> past_;  // the squares past the box's end
