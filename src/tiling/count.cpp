@@ -420,13 +420,21 @@ class Census {
       std::vector<std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>> at(
           squares, std::vector<std::vector<std::pair<Bits<W>, std::uint32_t>>>(byPiece.size()));
       std::vector<std::uint64_t> here(squares, 0);
+      std::size_t listed = 0;  // an option is listed once for each set of the squares it misses
       for (int piece = 0; piece < static_cast<int>(byPiece.size()); ++piece) {
         for (const Bits<W>& mask : byPiece[piece]) {
           const int first = mask.lowest();
-          at[first][piece].push_back({mask, near(window<1>(mask, first + 1, 0).w[0])});
+          const std::uint32_t covers = near(window<1>(mask, first + 1, 0).w[0]);
+          at[first][piece].push_back({mask, covers});
           here[first] |= std::uint64_t{1} << piece;
+          listed += std::size_t{1} << (kNear<W> - std::popcount(covers));
         }
       }
+      // Made in one go: growing them step by step costs a fresh process
+      // more in page faults than filling them.
+      masks.reserve(listed);
+      bounds.reserve(static_cast<std::size_t>(squares) * stride << kNear<W>);
+      present.reserve(static_cast<std::size_t>(squares) << kNear<W>);
       later.assign(squares + 1, 0);
       for (int b = squares - 1; b >= 0; --b) later[b] = later[b + 1] | here[b];
       for (int b = 0; b < squares; ++b) {
