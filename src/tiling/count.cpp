@@ -468,27 +468,31 @@ class Census {
       }
       // Made in one go: growing them step by step costs a fresh process
       // more in page faults than filling them.
-      masks.reserve(listed);
+      // Each option is written, and kept by moving past it where it fits:
+      // a branch here would be mispredicted every other time.
+      masks.resize(listed + 1);
       bounds.reserve(static_cast<std::size_t>(squares) * stride << kNear<W>);
       present.reserve(static_cast<std::size_t>(squares) << kNear<W>);
       later.assign(squares + 1, 0);
       for (int b = squares - 1; b >= 0; --b) later[b] = later[b + 1] | here[b];
+      std::uint32_t end = 0;
       for (int b = 0; b < squares; ++b) {
         for (std::uint32_t filled = 0; filled < (1u << kNear<W>); ++filled) {
           std::uint64_t pieces = 0;
           for (int piece = 0; piece + 1 < stride; ++piece) {
-            bounds.push_back(static_cast<std::uint32_t>(masks.size()));
+            bounds.push_back(end);
             for (const auto& [mask, covers] : at[b][piece]) {
-              if (covers & filled) continue;
-              masks.push_back(mask);
-              pieces |= std::uint64_t{1} << piece;
+              masks[end] = mask;
+              end += !(covers & filled);
             }
+            pieces |= std::uint64_t{end > bounds.back()} << piece;
           }
-          bounds.push_back(static_cast<std::uint32_t>(masks.size()));
+          bounds.push_back(end);
           present.push_back(pieces);
           widest = std::max<int>(widest, bounds.back() - bounds[bounds.size() - stride]);
         }
       }
+      masks.resize(end);
     }
 
     // Which of the squares the options are listed by are in `after`, a set
