@@ -2,6 +2,8 @@
 // so it carries no more than the board and the pieces used, checks only
 // what is cheap, remembers the counts of positions it met before, and
 // shares the work between threads.
+#include <pthread.h>
+#include <sched.h>
 #include <sys/mman.h>
 
 #include <algorithm>
@@ -60,6 +62,66 @@ Table<T> table(std::size_t entries) {
   std::memset(p, 0, bytes);
   return Table<T>(static_cast<T*>(p));
 }
+
+// The threads of a count, started before it is set up. A thread that starts
+// on an idle processor here takes from a tenth of a millisecond to several
+// to get going: the set-up hides that. The helpers wait on processors other
+// than the caller's, so as not to slow its set-up, and spin, so that theirs
+// stay awake; once their work has come they may go anywhere.
+class Crew {
+ public:
+  explicit Crew(int threads) {
+    cpu_set_t all, others;
+    CPU_ZERO(&all);
+    const int here = sched_getcpu();
+    const bool known = here >= 0 && sched_getaffinity(0, sizeof all, &all) == 0;
+    others = all;
+    if (known) CPU_CLR(here, &others);
+    const bool aside = known && CPU_COUNT(&others) > 0;
+    try {
+      for (int t = 1; t < threads; ++t) {
+        helpers_.emplace_back([this, t, aside, all, others] {
+          if (aside) pthread_setaffinity_np(pthread_self(), sizeof others, &others);
+          while (!go_.load(std::memory_order_acquire)) __builtin_ia32_pause();
+          if (aside) pthread_setaffinity_np(pthread_self(), sizeof all, &all);
+          if (job_) (*job_)(t);
+        });
+      }
+    } catch (const std::system_error&) {
+      // No more threads to be had: those running share the work.
+    }
+  }
+  Crew(const Crew&) = delete;
+  ~Crew() {
+    go_.store(true, std::memory_order_release);
+    join();
+  }
+
+  int size() const { return static_cast<int>(helpers_.size()) + 1; }
+
+  // Runs job(t) on every thread, the calling one as 0, and waits for all.
+  void run(const std::function<void(int)>& job) {
+    job_ = &job;
+    go_.store(true, std::memory_order_release);
+    try {
+      job(0);
+    } catch (...) {
+      join();
+      throw;
+    }
+    join();
+  }
+
+ private:
+  void join() {
+    for (std::thread& h : helpers_) h.join();
+    helpers_.clear();
+  }
+
+  std::vector<std::thread> helpers_;
+  const std::function<void(int)>* job_ = nullptr;
+  std::atomic<bool> go_{false};
+};
 
 // The tilings of a box. With `keptBy`, only those that the box's symmetry
 // of that number maps onto themselves: each piece is used once, so such a
@@ -138,9 +200,9 @@ class Census {
 
   // Shares the count between threads, the calling one among them, and sums
   // what they found; progress is called on the calling thread.
-  std::uint64_t run(int threads, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
+  std::uint64_t run(Crew& crew, const Limits* limits, const std::function<void(std::uint64_t)>* progress, bool& stopped) {
     const std::vector<Task> tasks = split();
-    threads = std::min(threads, static_cast<int>(tasks.size()));
+    const int threads = crew.size();
     const int bits = small_ ? kSmallMemoBits : kMemoBits;
     const Table<Memo> memo = table<Memo>(std::size_t{1} << bits);
     Shared shared{limits, {}, {}, memo.get(), bits, threads > 1};
@@ -161,14 +223,7 @@ class Census {
         for (std::size_t i; !w.stopped() && (i = s.next.fetch_add(1)) < s.end;) w.run(tasks[i]);
       }
     };
-    std::vector<std::thread> helpers;
-    try {
-      for (int t = 1; t < threads; ++t) helpers.emplace_back(work, t);
-    } catch (const std::system_error&) {
-      // No more threads to be had: those running take every task between them.
-    }
-    if (threads > 0) work(0);
-    for (std::thread& h : helpers) h.join();
+    crew.run(work);
     std::uint64_t sum = 0;
     for (const auto& w : workers) sum += w->tilings();
     stopped = shared.stop.load();
@@ -657,25 +712,28 @@ int threadsFor(int asked) {
 }  // namespace
 
 Count count(const Problem& problem, const std::function<void(std::uint64_t)>& progress, int threads) {
+  Crew crew(threadsFor(threads));
   return withCensus(problem, [&](auto&& census) {
     bool stopped = false;
-    const std::uint64_t tilings = census.run(threadsFor(threads), nullptr, &progress, stopped);
+    const std::uint64_t tilings = census.run(crew, nullptr, &progress, stopped);
     // Burnside: the classes are the average number of tilings that each
     // symmetry, the identity among them, maps onto themselves. So few
     // placements are kept by a symmetry that their search is over before
     // a second thread would have started.
     std::uint64_t kept = tilings;
     for (int m = 0; m + 1 < census.symmetries(); ++m) {
-      kept += std::decay_t<decltype(census)>(problem, m).run(1, nullptr, nullptr, stopped);
+      Crew alone(1);
+      kept += std::decay_t<decltype(census)>(problem, m).run(alone, nullptr, nullptr, stopped);
     }
     return Count{tilings, kept / census.symmetries(), census.symmetries()};
   });
 }
 
 Tally count(const Problem& problem, const Limits& limits, int threads) {
+  Crew crew(threadsFor(threads));
   return withCensus(problem, [&](auto&& census) {
     bool stopped = false;
-    const std::uint64_t tilings = census.run(threadsFor(threads), &limits, nullptr, stopped);
+    const std::uint64_t tilings = census.run(crew, &limits, nullptr, stopped);
     return Tally{!stopped, tilings};
   });
 }
