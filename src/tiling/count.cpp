@@ -82,7 +82,7 @@ class Crew {
       for (int t = 1; t < threads; ++t) {
         helpers_.emplace_back([this, t, aside, all, others] {
           if (aside) pthread_setaffinity_np(pthread_self(), sizeof others, &others);
-          while (!go_.load(std::memory_order_acquire)) __builtin_ia32_pause();
+          while (!go_.load(std::memory_order_acquire)) spin();
           if (aside) pthread_setaffinity_np(pthread_self(), sizeof all, &all);
           if (job_) (*job_)(t);
         });
@@ -116,6 +116,16 @@ class Crew {
   void join() {
     for (std::thread& h : helpers_) h.join();
     helpers_.clear();
+  }
+
+  // A moment's wait that keeps the processor: a system call here costs the
+  // count half a millisecond at best.
+  static void spin() {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
   }
 
   std::vector<std::thread> helpers_;
@@ -209,8 +219,8 @@ class Census {
     std::vector<std::unique_ptr<Worker>> workers;
     for (int t = 0; t < threads; ++t) workers.push_back(std::make_unique<Worker>(*this, shared, t == 0 ? progress : nullptr));
     // Each thread works through a stretch of its own, then helps with the
-    // others': neighbouring tasks share more positions, which a thread's
-    // memo then finds.
+    // others': neighbouring tasks share more positions, which the memo still
+    // holds when the thread comes to them.
     std::vector<Stretch> stretches(threads);
     for (int t = 0; t < threads; ++t) {
       stretches[t].next = tasks.size() * t / threads;
